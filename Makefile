@@ -1,0 +1,55 @@
+# Kelvora: one command to run, one to test. See README.md.
+PREFIX       ?= $(HOME)/Kelvora
+FUZZ_SECONDS ?= 60
+JOBS         ?= $(shell nproc)
+
+# Debian packages the build, the tests and the program's fonts need.
+PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev \
+            libgtest-dev libgmock-dev fonts-arphic-uming xvfb xauth
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps build run install install-desktop test bench fuzz clean
+
+all: build
+
+deps:
+	@missing=""; for p in $(PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "install ok installed" || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release
+	cmake --build build -j $(JOBS)
+
+install: build
+	cmake --install build --prefix "$(PREFIX)"
+
+run: install
+	cd "$(PREFIX)" && ./kelvora
+
+install-desktop: install
+	sh tools/install-desktop.sh "$(PREFIX)"
+
+test: deps
+	cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+	  -DKELVORA_TESTS=ON -DKELVORA_WERROR=ON -DKELVORA_SANITIZE=ON
+	cmake --build build-test -j $(JOBS)
+	cd build-test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKELVORA_BENCH=ON
+	cmake --build build-bench -j $(JOBS) --target kelvora_bench
+	cd build-bench && QT_QPA_PLATFORM=offscreen ./bench/kelvora_bench --json bench.json
+
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVORA_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS)
+	sh tests/fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
+
+clean:
+	rm -rf build build-test build-bench build-fuzz

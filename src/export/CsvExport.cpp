@@ -1,0 +1,5 @@
+#include "export/CsvExport.h"
+
+namespace CsvExport {
+void Date_Export_Click(MainForm&) {}
+} // namespace CsvExport

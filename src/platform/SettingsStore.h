@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QSettings>
+#include <QString>
+
+#include <optional>
+
+// The per-user settings store: text values under application "Tovi", section "MainForm".
+class SettingsStore
+{
+public:
+    SettingsStore();
+
+    QString value(const QString& key, const QString& defaultValue) const;
+    void setValue(const QString& key, const QString& value);
+    // Writes what was set to disk now.
+    bool sync();
+
+    // A stored whole number within [min, max], else nothing (the caller takes its default).
+    std::optional<int> wholeNumber(const QString& key, int min, int max) const;
+    // A stored finite number within [min, max], else nothing.
+    std::optional<double> number(const QString& key, double min, double max) const;
+
+    QString fileName() const { return settings_.fileName(); }
+
+private:
+    QSettings settings_;
+};

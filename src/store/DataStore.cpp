@@ -1,0 +1,95 @@
+#include "store/DataStore.h"
+
+#include "platform/Cp950.h"
+#include "platform/FileSystem.h"
+#include "store/ListFile.h"
+#include "store/RecordFile.h"
+
+DataStore::DataStore(const QString& appDir) : appDir_(appDir) {}
+
+bool DataStore::readText(const QString& fileName, QString* text, QList<FileProblem>& problems)
+{
+    const QString file = path(fileName);
+    QByteArray bytes;
+    QString reason;
+    if (!FileSystem::readAll(file, &bytes, &reason)) {
+        problems.append({FileProblem::Kind::Unreadable, file, reason, {}});
+        return false;
+    }
+    bool clean = true;
+    *text = Cp950::decode(bytes, &clean);
+    if (!clean)
+        problems.append({FileProblem::Kind::Undecodable, file, {}, FileSystem::keepCopy(file)});
+    return true;
+}
+
+void DataStore::convertLegacy(QList<FileProblem>& problems)
+{
+    QString text;
+    if (!readText(LegacyFileName, &text, problems)) {
+        // Saving would create the record file and so end the chance to convert: protect it.
+        recordFileUnread_ = true;
+        return;
+    }
+    if (!RecordFile::parse(text, RecordFile::Layout::Legacy, records))
+        problems.append({FileProblem::Kind::TooMany, path(LegacyFileName), {}, {}});
+    QString reason;
+    const QByteArray bytes = RecordFile::serialize(records, RecordFile::Layout::Legacy);
+    if (!FileSystem::writeAll(path(RecordFileName), bytes, &reason)) {
+        problems.append({FileProblem::Kind::NotConverted, path(RecordFileName), reason, {}});
+        return;
+    }
+    // An earlier Main.old is never replaced: then Main.csv stays, and is ignored from now on.
+    FileSystem::rename(path(LegacyFileName), path(LegacyKeptName));
+}
+
+QList<FileProblem> DataStore::MainDataInit()
+{
+    QList<FileProblem> problems;
+    if (FileSystem::exists(path(LegacyFileName)) && !FileSystem::exists(path(RecordFileName))) {
+        convertLegacy(problems);
+        if (!FileSystem::exists(path(RecordFileName)))
+            return problems; // what the legacy file held stays in memory
+    }
+    if (!FileSystem::exists(path(RecordFileName))) {
+        records.setRecordNext(1);
+        return problems;
+    }
+    QString text;
+    if (!readText(RecordFileName, &text, problems)) {
+        recordFileUnread_ = true;
+        records.setRecordNext(1);
+        return problems;
+    }
+    if (!RecordFile::parse(text, RecordFile::Layout::Current, records)) {
+        const QString file = path(RecordFileName);
+        problems.append({FileProblem::Kind::TooMany, file, {}, FileSystem::keepCopy(file)});
+    }
+    return problems;
+}
+
+bool DataStore::MainDataClose(QString* error)
+{
+    return FileSystem::writeAll(path(RecordFileName), RecordFile::serialize(records), error);
+}
+
+QList<FileProblem> DataStore::loadList(NameList& list, const QString& fileName)
+{
+    QList<FileProblem> problems;
+    list.assign({});
+    if (!FileSystem::exists(path(fileName)))
+        return problems;
+    QString text;
+    if (!readText(fileName, &text, problems))
+        return problems;
+    if (!ListFile::parse(text, list)) {
+        const QString file = path(fileName);
+        problems.append({FileProblem::Kind::TooMany, file, {}, FileSystem::keepCopy(file)});
+    }
+    return problems;
+}
+
+bool DataStore::saveList(const NameList& list, const QString& fileName, QString* error)
+{
+    return FileSystem::writeAll(path(fileName), ListFile::serialize(list.names()), error);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "store/NameList.h"
+
+#include <QByteArray>
+#include <QStringView>
+
+// A reference list's file: one name per line, enclosed in double quotes, CR LF, code page 950.
+namespace ListFile {
+
+QByteArray serialize(const QStringList& names);
+// Replaces the list with the names read; false when the text holds more names than the list
+// takes (the first ones up to its capacity are kept).
+bool parse(QStringView text, NameList& list);
+
+} // namespace ListFile

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "store/RecordTable.h"
+
+#include <QByteArray>
+#include <QStringView>
+
+// The record file: one line per record, eight fields each enclosed in double quotes, joined by
+// commas, ended by CR LF, in code page 950. The legacy file has six fields: no Amount, no DueDate.
+namespace RecordFile {
+
+enum class Layout { Current, Legacy };
+
+// The whole table as the file's bytes. Legacy writes the current layout from records read from a
+// legacy file: their Amount and DueDate are written empty whatever the slots hold.
+QByteArray serialize(const RecordTable& table, Layout amountsFrom = Layout::Current);
+
+// Reads records of the given layout into slots 1, 2, … and sets RecordNext. Returns false when the
+// text holds more records than the table: the first Capacity are kept.
+bool parse(QStringView text, Layout layout, RecordTable& table);
+
+} // namespace RecordFile

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+// The strip under the toolbar that holds the filters, painted with horizontal stripes by laying
+// copies of a 39 × 39 tile from its top-left corner.
+class FilterStrip : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int TileSize = 39;
+
+    explicit FilterStrip(QWidget* parent = nullptr);
+
+    // The tile: rows 0, 3, 6, … 36 light gray, the others white, so stripes run across tiles.
+    static QPixmap stripeTile();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap tile_;
+};

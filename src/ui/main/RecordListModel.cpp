@@ -1,0 +1,120 @@
+#include "ui/main/RecordListModel.h"
+
+#include "store/RecordTable.h"
+
+#include <QColor>
+
+namespace {
+const QColor kRed(206, 0, 0);
+const QColor kBlue(0, 0, 255);
+constexpr int kDirectionColumn = 1;
+constexpr int kStatusColumn = 7;
+
+const QStringList& captions()
+{
+    static const QStringList list{
+        QStringLiteral("日期"),   QStringLiteral("類別"),     QStringLiteral("分類"),
+        QStringLiteral("借用人"), QStringLiteral("借用內容"), QStringLiteral("金額"),
+        QStringLiteral("預計歸還日"), QStringLiteral("狀態"), QStringLiteral("索引")};
+    return list;
+}
+} // namespace
+
+RecordListModel::RecordListModel(const RecordTable& table, QObject* parent)
+    : QAbstractTableModel(parent), table_(table)
+{
+}
+
+int RecordListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(slots_.size());
+}
+
+int RecordListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QString RecordListModel::text(int row, int column) const
+{
+    const int slot = slots_.at(row);
+    if (column == IndexColumn)
+        return QString::number(slot);
+    return table_[slot].field(column);
+}
+
+QVariant RecordListModel::data(const QModelIndex& index, int role) const
+{
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid))
+        return {};
+    const int row = index.row();
+    const int column = index.column();
+    switch (role) {
+    case Qt::DisplayRole:
+        return text(row, column);
+    case Qt::CheckStateRole:
+        if (column == 0)
+            return checked_.at(row) ? Qt::Checked : Qt::Unchecked;
+        break;
+    case Qt::ForegroundRole:
+        if (column == kDirectionColumn)
+            return text(row, column) == Texts::LentOut ? kRed : kBlue;
+        if (column == kStatusColumn && text(row, column) == Texts::NotReturned)
+            return kRed;
+        break;
+    default:
+        break;
+    }
+    return {};
+}
+
+bool RecordListModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::CheckStateRole || index.column() != 0 ||
+        !checkIndex(index, CheckIndexOption::IndexIsValid))
+        return false;
+    checked_[index.row()] = value.value<Qt::CheckState>() == Qt::Checked;
+    emit dataChanged(index, index, {Qt::CheckStateRole});
+    return true;
+}
+
+QVariant RecordListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < ColumnCount)
+        return captions().at(section);
+    return {};
+}
+
+Qt::ItemFlags RecordListModel::flags(const QModelIndex& index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (index.isValid() && index.column() == 0)
+        f |= Qt::ItemIsUserCheckable;
+    return f;
+}
+
+void RecordListModel::setRows(QList<int> rows)
+{
+    beginResetModel();
+    slots_ = std::move(rows);
+    checked_ = QList<bool>(slots_.size(), false);
+    endResetModel();
+}
+
+void RecordListModel::appendSlot(int slot)
+{
+    const int row = static_cast<int>(slots_.size());
+    beginInsertRows({}, row, row);
+    slots_.append(slot);
+    checked_.append(false);
+    endInsertRows();
+}
+
+void RecordListModel::setAllChecked(bool checked)
+{
+    if (slots_.isEmpty())
+        return;
+    checked_.fill(checked);
+    emit dataChanged(index(0, 0), index(rowCount() - 1, 0), {Qt::CheckStateRole});
+}

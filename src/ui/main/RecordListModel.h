@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QList>
+
+class RecordTable;
+
+// The rows of the record list: the slot numbers of the records that passed the filters, each
+// shown with its eight fields and, in the hidden ninth column "索引", the slot number itself.
+class RecordListModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    static constexpr int ColumnCount = 9;
+    static constexpr int IndexColumn = 8;
+
+    explicit RecordListModel(const RecordTable& table, QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // Replaces every row; all ticks are cleared.
+    void setRows(QList<int> rows);
+    // Appends one row for a slot, unticked.
+    void appendSlot(int slot);
+
+    int slotAt(int row) const { return slots_.at(row); }
+    bool isChecked(int row) const { return checked_.at(row); }
+    void setAllChecked(bool checked);
+    // The text of a cell as the list shows it.
+    QString text(int row, int column) const;
+
+private:
+    const RecordTable& table_;
+    QList<int> slots_;
+    QList<bool> checked_;
+};
