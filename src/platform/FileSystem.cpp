@@ -4,6 +4,14 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+namespace {
+void setError(QString* error, const QString& text)
+{
+    if (error)
+        *error = text;
+}
+} // namespace
+
 namespace FileSystem {
 
 bool exists(const QString& path)
@@ -16,8 +24,7 @@ bool rename(const QString& from, const QString& to, QString* error)
     QFile file(from);
     if (file.rename(to))
         return true;
-    if (error)
-        *error = file.errorString();
+        setError(error, file.errorString());
     return false;
 }
 
@@ -25,16 +32,16 @@ bool readAll(const QString& path, QByteArray* bytes, QString* error)
 {
     QFile file(path);
     if (QFileInfo(path).isDir()) {
-        *error = QStringLiteral("這是一個資料夾，不是檔案");
+        setError(error, QStringLiteral("這是一個資料夾，不是檔案"));
         return false;
     }
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = file.errorString();
+        setError(error, file.errorString());
         return false;
     }
     *bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
-        *error = file.errorString();
+        setError(error, file.errorString());
         return false;
     }
     return true;
@@ -46,7 +53,7 @@ bool writeDevice(QIODevice& device, const QByteArray& bytes, QString* error)
     while (done < bytes.size()) {
         const qint64 n = device.write(bytes.constData() + done, bytes.size() - done);
         if (n <= 0) {
-            *error = device.errorString();
+            setError(error, device.errorString());
             return false;
         }
         done += n;
@@ -58,7 +65,7 @@ bool writeAll(const QString& path, const QByteArray& bytes, QString* error)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        *error = file.errorString();
+        setError(error, file.errorString());
         return false;
     }
     if (!writeDevice(file, bytes, error)) {
@@ -66,7 +73,7 @@ bool writeAll(const QString& path, const QByteArray& bytes, QString* error)
         return false;
     }
     if (!file.commit()) {
-        *error = file.errorString();
+        setError(error, file.errorString());
         return false;
     }
     return true;

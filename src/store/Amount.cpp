@@ -98,8 +98,8 @@ double fromText(QStringView text)
     }
 
     double value = 0;
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (ec != std::errc() || !std::isfinite(value))
+    const auto read = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (read.ec != std::errc() || !std::isfinite(value))
         return 0;
     return value;
 }
@@ -114,8 +114,8 @@ QString toText(double value)
     // "d.dddddddddddddde±x…": the value rounded to 15 significant digits, in any locale.
     char buffer[32];
     const double magnitude = std::fabs(value);
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
-                                       std::chars_format::scientific, 14);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
     const std::string scientific(buffer, written.ptr);
     const std::size_t e = scientific.find('e');
     std::string digits = scientific.substr(0, 1) + scientific.substr(2, e - 2);

@@ -31,16 +31,19 @@ void DataStore::convertLegacy(QList<FileProblem>& problems)
         recordFileUnread_ = true;
         return;
     }
-    if (!RecordFile::parse(text, RecordFile::Layout::Legacy, records))
-        problems.append({FileProblem::Kind::TooMany, path(LegacyFileName), {}, {}});
+    const bool complete = RecordFile::parse(text, RecordFile::Layout::Legacy, records);
     QString reason;
     const QByteArray bytes = RecordFile::serialize(records, RecordFile::Layout::Legacy);
-    if (!FileSystem::writeAll(path(RecordFileName), bytes, &reason)) {
-        problems.append({FileProblem::Kind::NotConverted, path(RecordFileName), reason, {}});
-        return;
-    }
+    const bool written = FileSystem::writeAll(path(RecordFileName), bytes, &reason);
     // An earlier Main.old is never replaced: then Main.csv stays, and is ignored from now on.
-    FileSystem::rename(path(LegacyFileName), path(LegacyKeptName));
+    const bool renamed = written && FileSystem::rename(path(LegacyFileName), path(LegacyKeptName));
+    // The records left out are all still in the legacy file, under whichever name it now has.
+    if (!complete) {
+        const QString kept = path(renamed ? LegacyKeptName : LegacyFileName);
+        problems.append({FileProblem::Kind::TooMany, path(LegacyFileName), {}, kept});
+    }
+    if (!written)
+        problems.append({FileProblem::Kind::NotConverted, path(RecordFileName), reason, {}});
 }
 
 QList<FileProblem> DataStore::MainDataInit()

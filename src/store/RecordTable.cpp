@@ -1,6 +1,7 @@
 #include "store/RecordTable.h"
 
 #include <stdexcept>
+#include <string>
 
 RecordTable::RecordTable() : slots_(Capacity) {}
 

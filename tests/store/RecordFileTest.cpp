@@ -1,0 +1,125 @@
+#include "store/RecordFile.h"
+#include "platform/Cp950.h"
+#include "store/FieldReader.h"
+#include "store/Samples.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Records = QList<QStringList>;
+
+Records readRecords(const QString& text, int fieldCount)
+{
+    FieldReader reader(text);
+    Records records;
+    while (!reader.atEnd()) {
+        QStringList fields;
+        for (int f = 0; f < fieldCount; ++f)
+            fields.append(reader.next());
+        records.append(fields);
+    }
+    return records;
+}
+
+TEST(FieldReaderTest, SplitsFieldsAndRecords)
+{
+    const struct
+    {
+        const char* name;
+        QString text;
+        int fieldCount;
+        Records records;
+    } cases[] = {
+        {"quoted commas and line breaks",
+         "\"a,b\",\"c\r\nd\"\r\n\"e\",\"f\"\r\n",
+         2,
+         {{"a,b", "c\r\nd"}, {"e", "f"}}},
+        {"unquoted", "a b,c\r\nd,\"e\"", 2, {{"a b", "c"}, {"d", "e"}}},
+        {"one record per line", "\"1\"\r\n\"2\"\r\n", 1, {{"1"}, {"2"}}},
+        {"empty lines at the end", "\"1\"\r\n\r\n\n\r", 1, {{"1"}}},
+        {"short last record", "\"a\",\"b\"\r\n", 3, {{"a", "b", ""}}},
+        {"unclosed quote", "\"a\",\"b\r\nc", 2, {{"a", "b\r\nc"}}},
+        {"LF line ends", "\"a\",\"b\"\n\"c\",\"d\"\n", 2, {{"a", "b"}, {"c", "d"}}},
+        {"CR line ends", "\"a\",\"b\"\r\"c\",\"d\"\r", 2, {{"a", "b"}, {"c", "d"}}},
+        {"empty fields", "\"\",\"x\",\"\"\r\n,,\r\n", 3, {{"", "x", ""}, {"", "", ""}}},
+        {"text after a closing quote", "\"a\"x,\"b\"\r\n", 2, {{"a", "b"}}},
+        {"nothing", "", 2, {}},
+        {"only line ends", "\r\n\r\n", 2, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(readRecords(c.text, c.fieldCount), c.records) << c.name;
+}
+
+TEST(RecordFileTest, WritesQuotedFieldsWithCrLf)
+{
+    RecordTable table;
+    EXPECT_TRUE(RecordFile::serialize(table).isEmpty());
+    table.append({"a", "b", "", "d", "e,f", "1", "2026/1/5", "h"});
+    EXPECT_EQ(RecordFile::serialize(table),
+              "\"a\",\"b\",\"\",\"d\",\"e,f\",\"1\",\"2026/1/5\",\"h\"\r\n");
+    EXPECT_EQ(RecordFile::serialize(table, RecordFile::Layout::Legacy),
+              "\"a\",\"b\",\"\",\"d\",\"e,f\",\"\",\"\",\"h\"\r\n");
+}
+
+TEST(RecordFileTest, BytesSurviveLoadAndSave)
+{
+    // Trail bytes 0x5C and 0x7C, the euro sign, and the extension block F9D6….
+    const QByteArray trails = "\xB3\x5C\xA5\x5C\xBB\x5C\xA4\x7C\xAD\x7C";
+    ASSERT_EQ(Cp950::decode(trails), QStringLiteral("許功蓋弋迢"));
+    QByteArray extension;
+    for (int trail = 0xD6; trail <= 0xFE; ++trail)
+        extension += QByteArray("\xF9") + char(trail);
+    ASSERT_EQ(Cp950::decode(extension.first(2)), QStringLiteral("碁"));
+
+    const QByteArray written = "\"" + trails + "\",\"\",\"\xA3\xE1,\r\n" + extension +
+                               "\",\"\",\"\",\"12.5\",\"\",\"\"\r\n"
+                               "\"2026/01/05\",\"\",\"\\|\",\"\",\"\",\"\",\"\",\"\"\r\n";
+    RecordTable table;
+    ASSERT_TRUE(RecordFile::parse(Cp950::decode(written), RecordFile::Layout::Current, table));
+    ASSERT_EQ(table.RecordNext(), 3);
+    EXPECT_EQ(table[1].Category, "€,\r\n" + Cp950::decode(extension));
+    EXPECT_EQ(table[1].Amount, "12.5");
+    EXPECT_EQ(table[2].Category, "\\|");
+    // The code page writes four pairs of the extension block (F9FA…F9FD) as their twins in the
+    // standard block, which read as the same characters; every other byte comes back as it was.
+    QByteArray expected = written;
+    expected.replace("\xF9\xFA", "\xA2\x7E").replace("\xF9\xFB", "\xA2\xA1");
+    expected.replace("\xF9\xFC", "\xA2\xA2").replace("\xF9\xFD", "\xA2\xA3");
+    const QByteArray saved = RecordFile::serialize(table);
+    EXPECT_EQ(saved, expected);
+    // What the program wrote, it reads back and writes again unchanged.
+    RecordTable again;
+    ASSERT_TRUE(RecordFile::parse(Cp950::decode(saved), RecordFile::Layout::Current, again));
+    EXPECT_EQ(RecordFile::serialize(again), saved);
+}
+
+TEST(RecordFileTest, LegacyRecordsHaveNoAmountOrDueDate)
+{
+    RecordTable table;
+    table[1].Amount = "stale";
+    ASSERT_TRUE(RecordFile::parse(
+        u"\"d\",\"in\",\"c\",\"b\",\"x\",\"s\"\r\n\"d2\",\"out\",\"c2\",\"b2\",\"x2\",\"s2\"\r\n",
+        RecordFile::Layout::Legacy, table));
+    ASSERT_EQ(table.count(), 2);
+    EXPECT_EQ(table[1], (LoanRecord{"d", "in", "c", "b", "x", "", "", "s"}));
+    EXPECT_EQ(table[2], (LoanRecord{"d2", "out", "c2", "b2", "x2", "", "", "s2"}));
+}
+
+TEST(RecordFileTest, HoldsAtMostCapacityRecords)
+{
+    QByteArray full;
+    for (int i = 1; i <= RecordTable::Capacity; ++i)
+        full += line(sample(i));
+    RecordTable table;
+    ASSERT_TRUE(RecordFile::parse(Cp950::decode(full), RecordFile::Layout::Current, table));
+    EXPECT_EQ(table.count(), RecordTable::Capacity);
+    EXPECT_EQ(RecordFile::serialize(table), full);
+
+    EXPECT_FALSE(RecordFile::parse(Cp950::decode(full + line(sample(0))),
+                                   RecordFile::Layout::Current, table));
+    EXPECT_EQ(table.count(), RecordTable::Capacity);
+    EXPECT_EQ(table[RecordTable::Capacity], sample(RecordTable::Capacity));
+}
+
+} // namespace
