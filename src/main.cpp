@@ -20,7 +20,8 @@ int main(int argc, char** argv)
 
     // Ending the program through the session closes the window, which saves as a user's close does.
     TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &form, &MainForm::close);
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &form,
+                     &MainForm::close);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, &MainForm::close);
     return app.exec();
 }

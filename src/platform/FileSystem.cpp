@@ -24,7 +24,7 @@ bool rename(const QString& from, const QString& to, QString* error)
     QFile file(from);
     if (file.rename(to))
         return true;
-        setError(error, file.errorString());
+    setError(error, file.errorString());
     return false;
 }
 
@@ -82,7 +82,8 @@ bool writeAll(const QString& path, const QByteArray& bytes, QString* error)
 QString keepCopy(const QString& path)
 {
     for (int n = 1; n < 1000; ++n) {
-        const QString copy = path + QStringLiteral(".bak") + (n == 1 ? QString() : QString::number(n));
+        const QString copy =
+            path + QStringLiteral(".bak") + (n == 1 ? QString() : QString::number(n));
         if (exists(copy))
             continue;
         return QFile::copy(path, copy) ? copy : QString();

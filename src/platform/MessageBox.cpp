@@ -24,10 +24,14 @@ TestState& testState()
 QMessageBox::Icon toQt(MessageBox::Icon icon)
 {
     switch (icon) {
-    case MessageBox::Exclamation: return QMessageBox::Warning;
-    case MessageBox::Information: return QMessageBox::Information;
-    case MessageBox::Critical: return QMessageBox::Critical;
-    case MessageBox::NoIcon: break;
+    case MessageBox::Exclamation:
+        return QMessageBox::Warning;
+    case MessageBox::Information:
+        return QMessageBox::Information;
+    case MessageBox::Critical:
+        return QMessageBox::Critical;
+    case MessageBox::NoIcon:
+        break;
     }
     return QMessageBox::NoIcon;
 }
@@ -36,9 +40,12 @@ QMessageBox::Icon toQt(MessageBox::Icon icon)
 const QList<std::pair<MessageBox::Button, QString>>& buttonTexts()
 {
     static const QList<std::pair<MessageBox::Button, QString>> texts{
-        {MessageBox::Ok, QStringLiteral("確定")},         {MessageBox::Yes, QStringLiteral("是(&Y)")},
-        {MessageBox::No, QStringLiteral("否(&N)")},       {MessageBox::Retry, QStringLiteral("重試(&R)")},
-        {MessageBox::Discard, QStringLiteral("不儲存(&D)")}, {MessageBox::Cancel, QStringLiteral("取消")},
+        {MessageBox::Ok, QStringLiteral("確定")},
+        {MessageBox::Yes, QStringLiteral("是(&Y)")},
+        {MessageBox::No, QStringLiteral("否(&N)")},
+        {MessageBox::Retry, QStringLiteral("重試(&R)")},
+        {MessageBox::Discard, QStringLiteral("不儲存(&D)")},
+        {MessageBox::Cancel, QStringLiteral("取消")},
     };
     return texts;
 }
@@ -47,12 +54,18 @@ QMessageBox::ButtonRole roleOf(MessageBox::Button button)
 {
     switch (button) {
     case MessageBox::Ok:
-    case MessageBox::Yes: return QMessageBox::AcceptRole;
-    case MessageBox::No: return QMessageBox::NoRole;
-    case MessageBox::Retry: return QMessageBox::AcceptRole;
-    case MessageBox::Discard: return QMessageBox::DestructiveRole;
-    case MessageBox::Cancel: return QMessageBox::RejectRole;
-    case MessageBox::NoButton: break;
+    case MessageBox::Yes:
+        return QMessageBox::AcceptRole;
+    case MessageBox::No:
+        return QMessageBox::NoRole;
+    case MessageBox::Retry:
+        return QMessageBox::AcceptRole;
+    case MessageBox::Discard:
+        return QMessageBox::DestructiveRole;
+    case MessageBox::Cancel:
+        return QMessageBox::RejectRole;
+    case MessageBox::NoButton:
+        break;
     }
     return QMessageBox::InvalidRole;
 }

@@ -11,9 +11,23 @@ class QWidget;
 class MessageBox
 {
 public:
-    enum Icon { NoIcon, Exclamation, Information, Critical };
-    enum Button { NoButton = 0, Ok = 0x1, Yes = 0x2, No = 0x4, Retry = 0x8, Discard = 0x10,
-                  Cancel = 0x20 };
+    enum Icon
+    {
+        NoIcon,
+        Exclamation,
+        Information,
+        Critical
+    };
+    enum Button
+    {
+        NoButton = 0,
+        Ok = 0x1,
+        Yes = 0x2,
+        No = 0x4,
+        Retry = 0x8,
+        Discard = 0x10,
+        Cancel = 0x20
+    };
     Q_DECLARE_FLAGS(Buttons, Button)
 
     // What a box showed, kept for tests.

@@ -32,8 +32,8 @@ void RemoveCloseCommand(QWidget* window)
 {
     Qt::WindowFlags flags = window->windowFlags();
     flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
-    flags &= ~(Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint |
-               Qt::WindowContextHelpButtonHint);
+    flags &=
+        ~(Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint | Qt::WindowContextHelpButtonHint);
     window->setWindowFlags(flags);
     window->installEventFilter(new CloseCommandFilter(window));
 }

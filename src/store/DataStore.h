@@ -10,7 +10,8 @@
 // without a copy of the file being kept.
 struct FileProblem
 {
-    enum class Kind {
+    enum class Kind
+    {
         Unreadable,   // exists but could not be read; it is not overwritten without consent
         Undecodable,  // bytes outside code page 950; a copy was kept
         TooMany,      // more entries than the table or list holds; a copy was kept

@@ -9,7 +9,11 @@
 // commas, ended by CR LF, in code page 950. The legacy file has six fields: no Amount, no DueDate.
 namespace RecordFile {
 
-enum class Layout { Current, Legacy };
+enum class Layout
+{
+    Current,
+    Legacy
+};
 
 // The whole table as the file's bytes. Legacy writes the current layout from records read from a
 // legacy file: their Amount and DueDate are written empty whatever the slots hold.

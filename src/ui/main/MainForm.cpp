@@ -198,8 +198,8 @@ void MainForm::buildControls()
     gray.setColor(QPalette::Window, QColor(128, 128, 128));
     line3_->setPalette(gray);
 
-    auto makeGroup = [](QWidget* parent, const char* name, const QStringList& captions,
-                        int top, bool inStrip) {
+    auto makeGroup = [](QWidget* parent, const char* name, const QStringList& captions, int top,
+                        bool inStrip) {
         auto* group = new QButtonGroup(parent);
         group->setObjectName(QString::fromLatin1(name));
         const int lefts[] = {inStrip ? 4320 : 1320, inStrip ? 5280 : 2280, inStrip ? 6240 : 3240};
@@ -213,10 +213,10 @@ void MainForm::buildControls()
         group->button(0)->setChecked(true);
         return group;
     };
-    option2_ = makeGroup(strip_, "Option2",
-                         {Texts::All, Texts::NotReturned, Texts::Returned}, 90, true);
-    option1_ = makeGroup(client, "Option1", {Texts::All, Texts::LentOut, Texts::BorrowedIn}, 840,
-                         false);
+    option2_ =
+        makeGroup(strip_, "Option2", {Texts::All, Texts::NotReturned, Texts::Returned}, 90, true);
+    option1_ =
+        makeGroup(client, "Option1", {Texts::All, Texts::LentOut, Texts::BorrowedIn}, 840, false);
     connect(option1_, &QButtonGroup::idClicked, this, &MainForm::Option1_Click);
     connect(option2_, &QButtonGroup::idClicked, this, &MainForm::Option2_Click);
 
@@ -359,18 +359,24 @@ void MainForm::report(const QList<FileProblem>& problems)
         QString text;
         switch (p.kind) {
         case FileProblem::Kind::Unreadable:
-            text = QStringLiteral("無法讀取檔案 %1（%2）。\n程式以空白的資料開始；結束時不會覆寫這個檔案，除非您同意。")
+            text = QStringLiteral(
+                       "無法讀取檔案 "
+                       "%1（%2）。\n程式以空白的資料開始；結束時不會覆寫這個檔案，除非您同意。")
                        .arg(p.file, p.reason);
             break;
         case FileProblem::Kind::Undecodable:
-            text = QStringLiteral("檔案 %1 含有無法辨識的文字，這些字元已以「\uFFFD」顯示。").arg(p.file);
+            text = QStringLiteral("檔案 %1 含有無法辨識的文字，這些字元已以「\uFFFD」顯示。")
+                       .arg(p.file);
             break;
         case FileProblem::Kind::TooMany:
-            text = QStringLiteral("檔案 %1 的資料超過程式能容納的筆數，只載入了前面的部分。").arg(p.file);
+            text = QStringLiteral("檔案 %1 的資料超過程式能容納的筆數，只載入了前面的部分。")
+                       .arg(p.file);
             break;
         case FileProblem::Kind::NotConverted:
-            text = QStringLiteral("無法建立 %1（%2），舊版資料沒有轉換；資料仍保留在程式中，結束時會再儲存一次。")
-                       .arg(p.file, p.reason);
+            text =
+                QStringLiteral(
+                    "無法建立 %1（%2），舊版資料沒有轉換；資料仍保留在程式中，結束時會再儲存一次。")
+                    .arg(p.file, p.reason);
             break;
         }
         if (!p.copy.isEmpty())
@@ -470,7 +476,8 @@ void MainForm::selectCategoryFilter(int index)
 
 void MainForm::setCategoryFilterText(const QString& text)
 {
-    selectCategoryFilter(std::max(0, combo1_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive)));
+    selectCategoryFilter(
+        std::max(0, combo1_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive)));
 }
 
 QString MainForm::categoryFilterText() const
@@ -491,8 +498,8 @@ int MainForm::statusFilter() const
 void MainForm::selectRow(int row)
 {
     const QModelIndex index = model_->index(row, 0);
-    listView_->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    listView_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                            QItemSelectionModel::Rows);
     listView_->scrollTo(index);
 }
 
@@ -579,13 +586,26 @@ void MainForm::Help_About_Click()
 void MainForm::Toolbar1_ButtonClick(int position)
 {
     switch (position) {
-    case 2: Data_New_Click(); break;
-    case 3: Data_Del_Click(); break;
-    case 5: Set_Type_Click(); break;
-    case 6: Set_Affair_Click(); break;
-    case 7: Set_Borrower_Click(); break;
-    case 9: Shell::open(this, kUpdatePage, Shell::Show); break;
-    default: break; // separators
+    case 2:
+        Data_New_Click();
+        break;
+    case 3:
+        Data_Del_Click();
+        break;
+    case 5:
+        Set_Type_Click();
+        break;
+    case 6:
+        Set_Affair_Click();
+        break;
+    case 7:
+        Set_Borrower_Click();
+        break;
+    case 9:
+        Shell::open(this, kUpdatePage, Shell::Show);
+        break;
+    default:
+        break; // separators
     }
 }
 
@@ -595,16 +615,22 @@ bool MainForm::writeRecordFile()
 {
     const QString file = store_.path(DataStore::RecordFileName);
     if (store_.recordFileUnread() &&
-        !MessageBox::confirm(this,
-                             QStringLiteral("啟動時無法讀取 %1。\n要用目前的資料覆寫這個檔案嗎？選「否」則保留原檔案，這次的變更不會儲存。")
-                                 .arg(file),
-                             QStringLiteral("注意")))
+        !MessageBox::confirm(
+            this,
+            QStringLiteral(
+                "啟動時無法讀取 "
+                "%1。\n要用目前的資料覆寫這個檔案嗎？選「否」則保留原檔案，這次的變更不會儲存。")
+                .arg(file),
+            QStringLiteral("注意")))
         return true;
     QString error;
     while (!store_.MainDataClose(&error)) {
         const MessageBox::Button answer = MessageBox::show(
             this,
-            QStringLiteral("無法寫入 %1（%2）。\n原來的檔案沒有改變。\n\n重試：再試一次寫入。\n不儲存：結束程式，這次的變更不會儲存。\n取消：回到程式，資料都還在。")
+            QStringLiteral("無法寫入 "
+                           "%1（%"
+                           "2）。\n原來的檔案沒有改變。\n\n重試：再試一次寫入。\n不儲存：結束程式，"
+                           "這次的變更不會儲存。\n取消：回到程式，資料都還在。")
                 .arg(file, error),
             MessageBox::WarningTitle, MessageBox::Exclamation,
             MessageBox::Retry | MessageBox::Discard | MessageBox::Cancel, MessageBox::Retry);

@@ -13,9 +13,9 @@ constexpr int kStatusColumn = 7;
 const QStringList& captions()
 {
     static const QStringList list{
-        QStringLiteral("日期"),   QStringLiteral("類別"),     QStringLiteral("分類"),
-        QStringLiteral("借用人"), QStringLiteral("借用內容"), QStringLiteral("金額"),
-        QStringLiteral("預計歸還日"), QStringLiteral("狀態"), QStringLiteral("索引")};
+        QStringLiteral("日期"),       QStringLiteral("類別"),     QStringLiteral("分類"),
+        QStringLiteral("借用人"),     QStringLiteral("借用內容"), QStringLiteral("金額"),
+        QStringLiteral("預計歸還日"), QStringLiteral("狀態"),     QStringLiteral("索引")};
     return list;
 }
 } // namespace

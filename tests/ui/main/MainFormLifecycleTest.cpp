@@ -10,8 +10,14 @@
 namespace {
 LoanRecord record(const QString& borrower)
 {
-    return {QStringLiteral("2026/01/02"), QStringLiteral("借出"), QStringLiteral("書"), borrower,
-            QStringLiteral("書本"), {}, {}, QStringLiteral("未歸還")};
+    return {QStringLiteral("2026/01/02"),
+            QStringLiteral("借出"),
+            QStringLiteral("書"),
+            borrower,
+            QStringLiteral("書本"),
+            {},
+            {},
+            QStringLiteral("未歸還")};
 }
 
 QStringList comboEntries(const MainForm& f)
@@ -58,9 +64,9 @@ TEST(MainFormLifecycle, CategoriesFillTheFilterInFileOrder)
                     {QStringLiteral("甲"), QStringLiteral("乙"), QStringLiteral("丙")});
     MainForm& f = h.start();
     EXPECT_EQ(h.store().TypeList.Next(), 4);
-    EXPECT_EQ(comboEntries(f), (QStringList{QStringLiteral("全部"), QStringLiteral("甲"),
-                                            QStringLiteral("乙"), QStringLiteral("丙"),
-                                            QStringLiteral("未分類")}));
+    EXPECT_EQ(comboEntries(f),
+              (QStringList{QStringLiteral("全部"), QStringLiteral("甲"), QStringLiteral("乙"),
+                           QStringLiteral("丙"), QStringLiteral("未分類")}));
 }
 
 TEST(MainFormLifecycle, SettingsComeBackAtTheNextStart)
@@ -113,11 +119,13 @@ TEST(MainFormLifecycle, SettingsTheProgramNeverWritesFallBackToTheDefaults)
 {
     MainFormHarness h;
     h.writeListFile(DataStore::TypeFileName, {QStringLiteral("甲")});
-    const QList<std::pair<QString, QString>> bad{
-        {QStringLiteral("WinState"), QStringLiteral("1")}, {QStringLiteral("Font"), QStringLiteral("99")},
-        {QStringLiteral("Option1"), QStringLiteral("abc")}, {QStringLiteral("Option2"), QStringLiteral("-1")},
-        {QStringLiteral("Combo1"), QStringLiteral("3")},    {QStringLiteral("LW1"), QStringLiteral("-5")},
-        {QStringLiteral("LW2"), QStringLiteral("1e400")}};
+    const QList<std::pair<QString, QString>> bad{{QStringLiteral("WinState"), QStringLiteral("1")},
+                                                 {QStringLiteral("Font"), QStringLiteral("99")},
+                                                 {QStringLiteral("Option1"), QStringLiteral("abc")},
+                                                 {QStringLiteral("Option2"), QStringLiteral("-1")},
+                                                 {QStringLiteral("Combo1"), QStringLiteral("3")},
+                                                 {QStringLiteral("LW1"), QStringLiteral("-5")},
+                                                 {QStringLiteral("LW2"), QStringLiteral("1e400")}};
     for (const auto& [key, value] : bad)
         h.settings().setValue(key, value);
     MainForm& f = h.start();
@@ -218,20 +226,23 @@ TEST(MainFormLifecycle, OverfullFilesAreReportedAndKept)
     const QList<QString> texts = shownTexts();
     ASSERT_EQ(texts.size(), 1);
     EXPECT_TRUE(texts[0].contains(h.dir().path(DataStore::BorrowerFileName)));
-    EXPECT_TRUE(texts[0].contains(h.dir().path(DataStore::BorrowerFileName) + QStringLiteral(".bak")));
+    EXPECT_TRUE(
+        texts[0].contains(h.dir().path(DataStore::BorrowerFileName) + QStringLiteral(".bak")));
     EXPECT_TRUE(h.dir().exists(DataStore::BorrowerFileName + QStringLiteral(".bak")));
 }
 
 TEST(MainFormLifecycle, LegacyRegisterIsConvertedAtStartUp)
 {
     MainFormHarness h;
-    h.dir().write(DataStore::LegacyFileName,
-                  big5(QStringLiteral("\"2020/05/06\",\"借入\",\"書\",\"陳\",\"字典\",\"已歸還\"\r\n")));
+    h.dir().write(
+        DataStore::LegacyFileName,
+        big5(QStringLiteral("\"2020/05/06\",\"借入\",\"書\",\"陳\",\"字典\",\"已歸還\"\r\n")));
     h.start();
     EXPECT_EQ(h.rows(), 1);
     EXPECT_EQ(h.cell(0, 7), QStringLiteral("已歸還"));
     EXPECT_FALSE(h.dir().exists(DataStore::LegacyFileName));
     EXPECT_TRUE(h.dir().exists(DataStore::LegacyKeptName));
     EXPECT_EQ(h.dir().read(DataStore::RecordFileName),
-              big5(QStringLiteral("\"2020/05/06\",\"借入\",\"書\",\"陳\",\"字典\",\"\",\"\",\"已歸還\"\r\n")));
+              big5(QStringLiteral(
+                  "\"2020/05/06\",\"借入\",\"書\",\"陳\",\"字典\",\"\",\"\",\"已歸還\"\r\n")));
 }

@@ -29,10 +29,14 @@ protected:
                     QStringLiteral("人%1").arg(n), QStringLiteral("物"), amount, {}, status);
     }
 
-    QPushButton* selectAll() { return h.form().findChild<QPushButton*>(QStringLiteral("Command1")); }
+    QPushButton* selectAll()
+    {
+        return h.form().findChild<QPushButton*>(QStringLiteral("Command1"));
+    }
     QVariant foreground(int row, int column)
     {
-        return h.form().listModel().data(h.form().listModel().index(row, column), Qt::ForegroundRole);
+        return h.form().listModel().data(h.form().listModel().index(row, column),
+                                         Qt::ForegroundRole);
     }
 
     MainFormHarness h;
@@ -55,7 +59,8 @@ TEST_F(RecordList, StatusTextFollowsDirectionAndStatusFilters)
     add(kBorrowed, QStringLiteral("錢"), QStringLiteral("30"), kOut);
     add(kLent, QStringLiteral("書"), QStringLiteral("7"), kBack);
     MainForm& f = h.start();
-    EXPECT_EQ(f.statusText(), QStringLiteral(" 共 3 筆資料，借出未歸還金額: 100，借入未歸還金額: 30"));
+    EXPECT_EQ(f.statusText(),
+              QStringLiteral(" 共 3 筆資料，借出未歸還金額: 100，借入未歸還金額: 30"));
 
     struct Case
     {
@@ -89,9 +94,11 @@ TEST_F(RecordList, TotalsCoverOnlyTheShownRows)
     add(kBorrowed, QStringLiteral("錢"), QStringLiteral("0.1"), kOut);
     add(kBorrowed, QStringLiteral("錢"), QStringLiteral("0.2"), kOut);
     MainForm& f = h.start();
-    EXPECT_EQ(f.statusText(), QStringLiteral(" 共 7 筆資料，借出未歸還金額: 95.5，借入未歸還金額: 0.3"));
+    EXPECT_EQ(f.statusText(),
+              QStringLiteral(" 共 7 筆資料，借出未歸還金額: 95.5，借入未歸還金額: 0.3"));
     f.setCategoryFilterText(QStringLiteral("錢"));
-    EXPECT_EQ(f.statusText(), QStringLiteral(" 共 3 筆資料，借出未歸還金額: 1，借入未歸還金額: 0.3"));
+    EXPECT_EQ(f.statusText(),
+              QStringLiteral(" 共 3 筆資料，借出未歸還金額: 1，借入未歸還金額: 0.3"));
 }
 
 TEST_F(RecordList, ReturnDateCountsAsReturnedWithoutColourOrTotal)
@@ -144,9 +151,11 @@ TEST_F(RecordList, RowsShowEveryFieldAndTheSlotInTheHiddenColumn)
     h.addRecord(QStringLiteral("2026/02/03"), kBorrowed, QStringLiteral("錢"), QStringLiteral("王"),
                 QStringLiteral("現金"), QStringLiteral("1500"), QStringLiteral("2026/03/01"), kOut);
     MainForm& f = h.start();
-    const QStringList expected{QStringLiteral("2026/02/03"), kBorrowed, QStringLiteral("錢"),
-                               QStringLiteral("王"), QStringLiteral("現金"), QStringLiteral("1500"),
-                               QStringLiteral("2026/03/01"), kOut, QStringLiteral("1")};
+    const QStringList expected{QStringLiteral("2026/02/03"), kBorrowed,
+                               QStringLiteral("錢"),         QStringLiteral("王"),
+                               QStringLiteral("現金"),       QStringLiteral("1500"),
+                               QStringLiteral("2026/03/01"), kOut,
+                               QStringLiteral("1")};
     for (int c = 0; c < 9; ++c)
         EXPECT_EQ(h.cell(0, c), expected[c]);
     EXPECT_TRUE(f.ListView1()->isColumnHidden(8));
@@ -184,7 +193,8 @@ TEST_F(RecordList, SelectAllTicksAndClearsEveryRow)
 TEST_F(RecordList, LastRowIsSelectedAfterEveryFilterChange)
 {
     for (int i = 0; i < 40; ++i)
-        add(i % 2 ? kLent : kBorrowed, i % 3 ? QStringLiteral("書") : QStringLiteral("錢"), {}, kOut);
+        add(i % 2 ? kLent : kBorrowed, i % 3 ? QStringLiteral("書") : QStringLiteral("錢"), {},
+            kOut);
     MainForm& f = h.start();
     f.ListView1()->resize(400, 200);
     EXPECT_EQ(h.selectedRow(), 39);
