@@ -57,6 +57,8 @@ QString twipsText(int pixels)
 MainForm::MainForm(DataStore& store, SettingsStore& settings, QWidget* parent)
     : QMainWindow(parent), store_(store), settings_(settings)
 {
+    // The icons live in the static library; naming them here keeps the linker from dropping them.
+    Q_INIT_RESOURCE(resources);
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(Caption);
     setWindowIcon(QIcon(QStringLiteral(":/icons/kelvora.png")));
