@@ -62,6 +62,8 @@ void SetForm::addButton(const char* name, const QString& caption, int top,
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(Twips::rect(4320, top, 1095, 375));
+    // The dialog has no default button: Enter in the list must not add a name.
+    button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, handler);
 }
 

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "platform/Twips.h"
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+class QFrame;
+
+// Building the editor's dialogs from their designed positions in twips.
+namespace DialogLayout {
+
+template <typename Widget>
+Widget* place(QWidget* parent, const char* name, int left, int top, int width, int height)
+{
+    auto* widget = new Widget(parent);
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(Twips::rect(left, top, width, height));
+    return widget;
+}
+
+// A one-pixel horizontal line, one half of an etched separator.
+QFrame* line(QWidget* parent, const char* name, const QColor& colour, int left, int top, int width);
+
+QFont font(const QString& family, qreal points);
+
+// A fixed dialog border of the given client size in twips, no minimise or maximise button,
+// no task-bar entry, and no Close command.
+void makeFixedDialog(QWidget* dialog, int width, int height);
+
+} // namespace DialogLayout

@@ -1,0 +1,3 @@
+#include "ui/editor/EditIndex.h"
+
+int EditIndex = 0;

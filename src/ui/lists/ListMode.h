@@ -1,0 +1,24 @@
+#pragma once
+
+#include "store/DataStore.h"
+
+#include <QString>
+
+// What the list editor's caption tells it: which reference list it edits and how it speaks of it.
+struct ListMode
+{
+    QString caption;
+    QString word;           // "分類", "物品", "借用人"
+    QString fileName;       // the list's file in the program folder
+    QString deleteQuestion; // asked before a name is deleted
+    bool isCategories;      // records follow renames and deletions; the category filter is rebuilt
+    NameList DataStore::*list;
+
+    NameList& listIn(DataStore& store) const { return store.*list; }
+
+    static const ListMode& categories();
+    static const ListMode& items();
+    static const ListMode& borrowers();
+    // The mode whose caption equals this one exactly, or nullptr.
+    static const ListMode* forCaption(const QString& caption);
+};
