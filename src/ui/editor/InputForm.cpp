@@ -2,7 +2,7 @@
 
 #include "platform/MessageBox.h"
 #include "store/DateText.h"
-#include "ui/editor/DialogLayout.h"
+#include "platform/DialogLayout.h"
 #include "ui/editor/EditIndex.h"
 #include "ui/editor/UseForm.h"
 #include "ui/main/MainForm.h"

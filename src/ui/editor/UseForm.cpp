@@ -2,7 +2,7 @@
 
 #include "platform/Modal.h"
 #include "store/DataStore.h"
-#include "ui/editor/DialogLayout.h"
+#include "platform/DialogLayout.h"
 #include "ui/editor/InputForm.h"
 
 #include <QLineEdit>

@@ -1,15 +1,14 @@
 #include "ui/lists/SetForm.h"
 
+#include "platform/DialogLayout.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
-#include "platform/Module1.h"
 #include "platform/Twips.h"
 #include "store/LoanRecord.h"
 #include "ui/lists/CategoryRecords.h"
 #include "ui/lists/NameInput.h"
 #include "ui/main/MainForm.h"
 
-#include <QFrame>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -25,10 +24,8 @@ void SetForm::open(MainForm& main, const QString& caption)
 SetForm::SetForm(MainForm& main, const ListMode& mode) : main_(main), mode_(mode)
 {
     setObjectName(QStringLiteral("SetForm"));
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
-    RemoveCloseCommand(this);
+    DialogLayout::makeFixedDialog(this, 5520, 4680);
     setWindowTitle(mode.caption);
-    setFixedSize(Twips::toPixels(5520), Twips::toPixels(4680));
     buildControls();
     fill();
 }
@@ -40,9 +37,7 @@ void SetForm::buildControls()
     list1_->setGeometry(Twips::rect(120, 120, 4095, 3765));
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
     list1_->setSortingEnabled(false);
-    QFont font(QStringLiteral("新細明體"));
-    font.setPointSizeF(9.75);
-    list1_->setFont(font);
+    list1_->setFont(DialogLayout::font(QStringLiteral("新細明體"), 9.75));
 
     addButton("Command2", QStringLiteral("新增"), 120, &SetForm::Command2_Click);
     addButton("Command3", QStringLiteral("更名"), 600, &SetForm::Command3_Click);
@@ -52,31 +47,18 @@ void SetForm::buildControls()
     addButton("Command1", QStringLiteral("完成"), 4200, &SetForm::Command1_Click);
 
     // An etched separator above "完成": a grey line with a white one beneath it.
-    addLine("Line1", 4080, QColor(128, 128, 128));
-    addLine("Line2", 4095, QColor(255, 255, 255));
+    DialogLayout::line(this, "Line1", QColor(128, 128, 128), 0, 4080, 5520);
+    DialogLayout::line(this, "Line2", QColor(255, 255, 255), 0, 4095, 5520);
 }
 
 void SetForm::addButton(const char* name, const QString& caption, int top,
                         void (SetForm::*handler)())
 {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(Twips::rect(4320, top, 1095, 375));
+    auto* button = DialogLayout::place<QPushButton>(this, name, 4320, top, 1095, 375);
+    button->setText(caption);
     // The dialog has no default button: Enter in the list must not add a name.
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, handler);
-}
-
-void SetForm::addLine(const char* name, int top, const QColor& color)
-{
-    auto* line = new QFrame(this);
-    line->setObjectName(QString::fromLatin1(name));
-    line->setFrameShape(QFrame::NoFrame);
-    line->setGeometry(Twips::rect(0, top, 5520, Twips::PerPixel));
-    line->setAutoFillBackground(true);
-    QPalette palette = line->palette();
-    palette.setColor(QPalette::Window, color);
-    line->setPalette(palette);
 }
 
 void SetForm::fill()

@@ -32,7 +32,6 @@ public:
 private:
     void buildControls();
     void addButton(const char* name, const QString& caption, int top, void (SetForm::*handler)());
-    void addLine(const char* name, int top, const QColor& color);
     void fill();
     QStringList entries() const;
     int selectedRow() const;

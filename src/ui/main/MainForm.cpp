@@ -1,6 +1,7 @@
 #include "ui/main/MainForm.h"
 
 #include "export/CsvExport.h"
+#include "platform/DialogLayout.h"
 #include "platform/MessageBox.h"
 #include "platform/Module1.h"
 #include "platform/SettingsStore.h"
@@ -192,13 +193,7 @@ void MainForm::buildControls()
     command1_->setGeometry(Twips::rect(120, 90, 855, 375));
     connect(command1_, &QPushButton::clicked, this, &MainForm::Command1_Click);
 
-    line3_ = new QFrame(strip_);
-    line3_->setObjectName(QStringLiteral("Line3"));
-    line3_->setFrameShape(QFrame::NoFrame);
-    line3_->setAutoFillBackground(true);
-    QPalette gray = line3_->palette();
-    gray.setColor(QPalette::Window, QColor(128, 128, 128));
-    line3_->setPalette(gray);
+    line3_ = DialogLayout::line(strip_, "Line3", QColor(128, 128, 128), 0, 540, 10080);
 
     auto makeGroup = [](QWidget* parent, const char* name, const QStringList& captions, int top,
                         bool inStrip) {
@@ -340,8 +335,12 @@ void MainForm::TypeDataInit()
 {
     fillCategoryFilter();
     const int categories = combo1_->count();
-    selectDirectionFilter(settings_.wholeNumber(QStringLiteral("Option1"), 0, 2).value_or(0));
-    selectStatusFilter(settings_.wholeNumber(QStringLiteral("Option2"), 0, 2).value_or(0));
+    // The option buttons' handlers would each fill the list only for the category filter's to
+    // fill it again before the window is shown: the last fill alone is the one that counts.
+    option1_->button(settings_.wholeNumber(QStringLiteral("Option1"), 0, 2).value_or(0))
+        ->setChecked(true);
+    option2_->button(settings_.wholeNumber(QStringLiteral("Option2"), 0, 2).value_or(0))
+        ->setChecked(true);
     selectCategoryFilter(
         settings_.wholeNumber(QStringLiteral("Combo1"), 0, categories - 1).value_or(0));
 }

@@ -1,4 +1,4 @@
-#include "ui/editor/DialogLayout.h"
+#include "platform/DialogLayout.h"
 
 #include "platform/Module1.h"
 

@@ -9,7 +9,7 @@
 
 class QFrame;
 
-// Building the editor's dialogs from their designed positions in twips.
+// Building dialogs from their designed positions in twips.
 namespace DialogLayout {
 
 template <typename Widget>
