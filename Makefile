@@ -5,9 +5,14 @@ JOBS         ?= $(shell nproc)
 
 # Debian packages the build, the tests and the program's fonts need.
 PACKAGES := cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev libgl-dev \
-            libgtest-dev libgmock-dev fonts-arphic-uming xvfb xauth
+            libgtest-dev libgmock-dev fonts-arphic-uming xvfb xauth openbox wmctrl
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+# The fuzz targets: a clang build of the data layer with libFuzzer and the sanitizers.
+FUZZ_BUILD := CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja \
+                -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVORA_FUZZ=ON \
+              && cmake --build build-fuzz -j $(JOBS) --target kelvora_fuzz
 
 .PHONY: all deps build run install install-desktop test bench fuzz clean
 
@@ -35,11 +40,15 @@ run: install
 install-desktop: install
 	sh tools/install-desktop.sh "$(PREFIX)"
 
+# The sanitizer build's tests, then a few seconds of each fuzz target over its corpus (which keeps
+# the inputs of earlier failures), so that the fuzzers keep building and running clean.
 test: deps
 	cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug \
 	  -DKELVORA_TESTS=ON -DKELVORA_WERROR=ON -DKELVORA_SANITIZE=ON
 	cmake --build build-test -j $(JOBS)
 	cd build-test && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+	$(FUZZ_BUILD)
+	sh tests/fuzz/run.sh build-fuzz 5
 
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKELVORA_BENCH=ON
@@ -47,8 +56,7 @@ bench: deps
 	cd build-bench && QT_QPA_PLATFORM=offscreen ./bench/kelvora_bench --json bench.json
 
 fuzz: deps
-	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVORA_FUZZ=ON
-	cmake --build build-fuzz -j $(JOBS)
+	$(FUZZ_BUILD)
 	sh tests/fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
 
 clean:

@@ -64,7 +64,9 @@ bool writeDevice(QIODevice& device, const QByteArray& bytes, QString* error)
 bool writeAll(const QString& path, const QByteArray& bytes, QString* error)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    // Unbuffered, so that a failed write (a full disk) shows in writeDevice: commit() misses a
+    // failure of the buffer's last flush and would put the short file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
         setError(error, file.errorString());
         return false;
     }

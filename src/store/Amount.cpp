@@ -113,7 +113,10 @@ QString toText(double value)
 
     // "d.dddddddddddddde±x…": the value rounded to 15 significant digits, in any locale.
     char buffer[32];
-    const double magnitude = std::fabs(value);
+    // Rounded up to 15 digits the largest doubles would leave the range and read back as 0; they
+    // are written as the largest 15-digit number within it instead.
+    constexpr double kLargestWritable = 1.79769313486231e308;
+    const double magnitude = std::fmin(std::fabs(value), kLargestWritable);
     const auto written =
         std::to_chars(buffer, buffer + sizeof buffer, magnitude, std::chars_format::scientific, 14);
     const std::string scientific(buffer, written.ptr);

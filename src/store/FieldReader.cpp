@@ -1,5 +1,7 @@
 #include "store/FieldReader.h"
 
+#include <algorithm>
+
 namespace {
 bool isLineEnd(QChar c)
 {
@@ -9,24 +11,24 @@ bool isLineEnd(QChar c)
 
 bool FieldReader::atEnd() const
 {
-    for (qsizetype i = pos_; i < text_.size(); ++i) {
-        if (!isLineEnd(text_[i]))
-            return false;
-    }
-    return true;
+    // A run of line ends is scanned once, not again before every record read from it.
+    contentFrom_ = std::max(contentFrom_, pos_);
+    while (contentFrom_ < text_.size() && isLineEnd(text_[contentFrom_]))
+        ++contentFrom_;
+    return contentFrom_ >= text_.size();
 }
 
-QString FieldReader::next()
+QStringView FieldReader::nextView()
 {
     const qsizetype size = text_.size();
     if (pos_ >= size)
         return {};
-    QString field;
+    QStringView field;
     if (text_[pos_] == u'"') {
-        qsizetype close = text_.indexOf(u'"', pos_ + 1);
-        if (close < 0)
-            close = size;
-        field = text_.sliced(pos_ + 1, close - pos_ - 1).toString();
+        // Fields are short: a plain scan is cheaper here than a general string search.
+        const QChar* begin = text_.data();
+        const qsizetype close = std::find(begin + pos_ + 1, begin + size, u'"') - begin;
+        field = text_.sliced(pos_ + 1, close - pos_ - 1);
         pos_ = close + 1;
         // Anything between the closing quote and the delimiter is not part of a field.
         while (pos_ < size && text_[pos_] != u',' && !isLineEnd(text_[pos_]))
@@ -35,7 +37,7 @@ QString FieldReader::next()
         qsizetype end = pos_;
         while (end < size && text_[end] != u',' && !isLineEnd(text_[end]))
             ++end;
-        field = text_.sliced(pos_, end - pos_).toString();
+        field = text_.sliced(pos_, end - pos_);
         pos_ = end;
     }
     skipDelimiter();

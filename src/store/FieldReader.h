@@ -15,11 +15,15 @@ public:
     // empty last lines). Tested before each record.
     bool atEnd() const;
     // The next field; at the end of the text an empty one, so a short last record is filled up.
-    QString next();
+    QString next() { return nextView().toString(); }
+    // The same, as a view into the text: no copy is made until the caller keeps it.
+    QStringView nextView();
 
 private:
     void skipDelimiter();
 
     QStringView text_;
     qsizetype pos_ = 0;
+    // Where atEnd() last found content; only line ends lie between pos_ and it.
+    mutable qsizetype contentFrom_ = 0;
 };

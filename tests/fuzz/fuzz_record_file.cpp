@@ -1,0 +1,12 @@
+#include "FileRoundTrip.h"
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    FileRoundTrip::checkRecordFile(
+        QByteArrayView(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)),
+        RecordFile::Layout::Current);
+    return 0;
+}

@@ -1,0 +1,108 @@
+#include "ProgramFolder.h"
+#include "RecordSamples.h"
+#include "platform/Cp950.h"
+#include "store/DataStore.h"
+
+#include <QProcess>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+// The real program, ended from outside: by the session (SIGTERM), and by the system in the middle
+// of writing its record file.
+namespace {
+
+constexpr int kEndMs = 60 * 1000;
+
+// The same records without quotes: the program reads this form, but writes the quoted one.
+QByteArray unquotedRecordFileOf(const QList<LoanRecord>& records)
+{
+    QByteArray bytes;
+    for (const LoanRecord& r : records) {
+        QStringList fields;
+        for (int f = 0; f < LoanRecord::FieldCount; ++f)
+            fields.append(r.field(f));
+        bytes += Cp950::encode(fields.join(u',') + QStringLiteral("\r\n"));
+    }
+    return bytes;
+}
+
+std::string outputOf(QProcess& process)
+{
+    return (process.readAllStandardOutput() + process.readAllStandardError()).toStdString();
+}
+
+void stop(QProcess& process)
+{
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished();
+    }
+}
+
+TEST(AbruptEnd, TerminationSignalSavesAsAClose)
+{
+    ProgramFolder folder;
+    const QByteArray records = recordFileOf(sampleRecords(25));
+    folder.write(DataStore::RecordFileName, records);
+    const quint64 before = folder.inode(DataStore::RecordFileName);
+
+    QProcess program;
+    ASSERT_TRUE(folder.startAndWaitUntilUp(program)) << outputOf(program);
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    const bool ended = program.waitForFinished(kEndMs);
+    stop(program);
+    ASSERT_TRUE(ended) << "still running after SIGTERM";
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << outputOf(program);
+    EXPECT_EQ(program.exitCode(), 0);
+
+    // Written anew, with the records it started with.
+    EXPECT_NE(folder.inode(DataStore::RecordFileName), before);
+    EXPECT_TRUE(folder.read(DataStore::RecordFileName) == records);
+    for (const char* key : {"WinState", "Option1", "Option2", "Combo1", "LW1", "LW8"})
+        EXPECT_FALSE(folder.setting(QString::fromLatin1(key)).isNull()) << key;
+    EXPECT_EQ(folder.setting(QStringLiteral("LW1")), QStringLiteral("1350"));
+}
+
+// The system ends the program half-way through the record file, at the file-size limit: the
+// kernel sends SIGXFSZ when a write would pass it. That is as abrupt as a crash or a power cut
+// during the save, and happens at the same byte every time.
+TEST(AbruptEnd, StoppedHalfWayThroughTheSaveLeavesThePreviousFileWhole)
+{
+    ProgramFolder folder;
+    const QList<LoanRecord> records = sampleRecords(200);
+    // A form the save would change, so that a save that went through cannot pass for none.
+    const QByteArray previous = unquotedRecordFileOf(records);
+    folder.write(DataStore::RecordFileName, previous);
+    constexpr rlim_t kLimit = 4096;
+    ASSERT_GT(recordFileOf(records).size(), qsizetype(kLimit));
+
+    QProcess program;
+    ASSERT_TRUE(folder.startAndWaitUntilUp(program)) << outputOf(program);
+    const auto pid = static_cast<pid_t>(program.processId());
+    const rlimit fileSize{kLimit, RLIM_INFINITY};
+    const rlimit noCore{0, 0};
+    ASSERT_EQ(::prlimit(pid, RLIMIT_FSIZE, &fileSize, nullptr), 0);
+    ASSERT_EQ(::prlimit(pid, RLIMIT_CORE, &noCore, nullptr), 0);
+    ::kill(pid, SIGTERM);
+    const bool ended = program.waitForFinished(kEndMs);
+    stop(program);
+    ASSERT_TRUE(ended) << "still running after SIGTERM";
+    EXPECT_EQ(program.exitStatus(), QProcess::CrashExit) << "the save was not stopped";
+    EXPECT_EQ(program.exitCode(), SIGXFSZ) << "ended by another signal than the file-size limit's";
+
+    EXPECT_TRUE(folder.read(DataStore::RecordFileName) == previous);
+    EXPECT_EQ(folder.dataFiles(), QStringList{DataStore::RecordFileName})
+        << "no half-written file is left behind";
+
+    // The next run reads the previous file and saves its records in full.
+    QProcess again;
+    ASSERT_TRUE(folder.startAndWaitUntilUp(again)) << outputOf(again);
+    ::kill(static_cast<pid_t>(again.processId()), SIGTERM);
+    EXPECT_TRUE(again.waitForFinished(kEndMs));
+    stop(again);
+    EXPECT_TRUE(folder.read(DataStore::RecordFileName) == recordFileOf(records));
+}
+
+} // namespace

@@ -1,0 +1,198 @@
+#include "FileSizeLimit.h"
+#include "FolderSnapshot.h"
+#include "RecordSamples.h"
+#include "export/CsvExport.h"
+#include "platform/MessageBox.h"
+#include "platform/Modal.h"
+#include "support/MainFormHarness.h"
+
+#include <QDialog>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+// Every file the program writes, written while the disk takes no more than a few bytes: the user
+// is told which file, the file that was there before stays whole, and nothing in memory is lost.
+namespace {
+
+// Well below every file these tests write, well above the settings file.
+constexpr rlim_t kRoomOnDisk = 1024;
+
+QList<MessageBox::Shown> warnings()
+{
+    QList<MessageBox::Shown> shown;
+    for (const MessageBox::Shown& box : MessageBox::history()) {
+        if (!box.isInput)
+            shown.append(box);
+    }
+    return shown;
+}
+
+QList<LoanRecord> recordsOf(const RecordTable& table)
+{
+    QList<LoanRecord> records;
+    for (int i = 1; i < table.RecordNext(); ++i)
+        records.append(table[i]);
+    return records;
+}
+
+void clickButton(QDialog& dialog, const char* name)
+{
+    auto* button = dialog.findChild<QPushButton*>(QString::fromLatin1(name));
+    ASSERT_NE(button, nullptr) << name;
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+TEST(FailingWrites, RecordFileAtCloseKeepsThePreviousFileAndTheRecords)
+{
+    MainFormHarness h;
+    h.writeRecordFile(sampleRecords(40));
+    MainForm& f = h.start();
+    h.store().records.append(sampleRecord(41));
+    const QList<LoanRecord> inMemory = recordsOf(h.store().records);
+    const FolderSnapshot before = snapshotOf(h.dir().dir());
+    {
+        FileSizeLimit full(kRoomOnDisk);
+        MessageBox::setNextAnswer(MessageBox::Retry);
+        MessageBox::setNextAnswer(MessageBox::Cancel);
+        EXPECT_FALSE(f.close());
+    }
+    const QList<MessageBox::Shown> shown = warnings();
+    ASSERT_EQ(shown.size(), 2) << "one box for the failed write, one for the failed retry";
+    for (const MessageBox::Shown& box : shown) {
+        EXPECT_EQ(box.title, MessageBox::WarningTitle);
+        EXPECT_TRUE(box.text.contains(h.dir().path(DataStore::RecordFileName)))
+            << box.text.toStdString();
+    }
+    EXPECT_FALSE(f.hasShutDown());
+    EXPECT_EQ(snapshotOf(h.dir().dir()), before);
+    EXPECT_EQ(recordsOf(h.store().records), inMemory);
+
+    // With room on the disk again the same close writes everything.
+    EXPECT_TRUE(f.close());
+    EXPECT_EQ(h.dir().read(DataStore::RecordFileName), recordFileOf(inMemory));
+}
+
+TEST(FailingWrites, RecordFileGivenUpAtCloseStaysAsItWas)
+{
+    MainFormHarness h;
+    h.writeRecordFile(sampleRecords(40));
+    MainForm& f = h.start();
+    h.store().records.compact([](const LoanRecord& r) { return r.Status == Texts::Returned; });
+    const FolderSnapshot before = snapshotOf(h.dir().dir());
+    {
+        FileSizeLimit full(kRoomOnDisk);
+        MessageBox::setNextAnswer(MessageBox::Discard);
+        EXPECT_TRUE(f.close());
+    }
+    EXPECT_TRUE(f.hasShutDown());
+    ASSERT_EQ(warnings().size(), 1);
+    EXPECT_EQ(snapshotOf(h.dir().dir()), before);
+}
+
+TEST(FailingWrites, LegacyConversionKeepsTheLegacyFileAndItsRecords)
+{
+    MainFormHarness h;
+    const QList<LoanRecord> legacy = sampleRecords(40);
+    QByteArray bytes;
+    for (const LoanRecord& r : legacy) {
+        bytes += big5(QStringLiteral("\"%1\",\"%2\",\"%3\",\"%4\",\"%5\",\"%6\"\r\n")
+                          .arg(r.Date, r.Direction, r.Category, r.Borrower, r.Content, r.Status));
+    }
+    h.dir().write(DataStore::LegacyFileName, bytes);
+    const FolderSnapshot before = snapshotOf(h.dir().dir());
+    {
+        FileSizeLimit full(kRoomOnDisk);
+        h.start();
+    }
+    // Not converted: no record file, no kept copy, the legacy file as it was.
+    EXPECT_EQ(snapshotOf(h.dir().dir()), before);
+    ASSERT_EQ(warnings().size(), 1);
+    EXPECT_TRUE(warnings()[0].text.contains(h.dir().path(DataStore::RecordFileName)))
+        << warnings()[0].text.toStdString();
+
+    QList<LoanRecord> expected = legacy;
+    for (LoanRecord& r : expected) {
+        r.Amount.clear();
+        r.DueDate.clear();
+    }
+    EXPECT_EQ(recordsOf(h.store().records), expected);
+    EXPECT_EQ(h.rows(), legacy.size());
+
+    // The records reach the record file at the next close that can write it.
+    EXPECT_TRUE(h.form().close());
+    EXPECT_EQ(h.dir().read(DataStore::RecordFileName), recordFileOf(expected));
+    EXPECT_EQ(h.dir().read(DataStore::LegacyFileName), bytes);
+}
+
+struct ListCase
+{
+    void (MainForm::*command)();
+    QString fileName;
+    NameList DataStore::*list;
+};
+
+TEST(FailingWrites, ListFileAtDoneKeepsThePreviousFileAndTheNewList)
+{
+    const QList<ListCase> cases{
+        {&MainForm::Set_Type_Click, DataStore::TypeFileName, &DataStore::TypeList},
+        {&MainForm::Set_Affair_Click, DataStore::AffairFileName, &DataStore::AffairList},
+        {&MainForm::Set_Borrower_Click, DataStore::BorrowerFileName, &DataStore::BorrowerList}};
+    for (const ListCase& c : cases) {
+        SCOPED_TRACE(c.fileName.toStdString());
+        MessageBox::clearHistory();
+        MainFormHarness h;
+        QStringList names;
+        for (int i = 1; i <= 200; ++i)
+            names.append(QStringLiteral("名稱%1").arg(i));
+        h.writeListFile(c.fileName, names);
+        MainForm& f = h.start();
+        const FolderSnapshot before = snapshotOf(h.dir().dir());
+
+        bool opened = false;
+        Modal::setNextHandler([&](QDialog& editor) {
+            opened = true;
+            MessageBox::setNextInput(QStringLiteral("新名稱"));
+            clickButton(editor, "Command2");
+            FileSizeLimit full(kRoomOnDisk);
+            clickButton(editor, "Command1");
+        });
+        (f.*c.command)();
+        ASSERT_TRUE(opened);
+
+        ASSERT_EQ(warnings().size(), 1);
+        EXPECT_TRUE(warnings()[0].text.contains(h.dir().path(c.fileName)))
+            << warnings()[0].text.toStdString();
+        EXPECT_EQ(snapshotOf(h.dir().dir()), before);
+        EXPECT_EQ((h.store().*c.list).names(), names + QStringList{QStringLiteral("新名稱")});
+    }
+}
+
+TEST(FailingWrites, ExportKeepsTheEarlierExportAndTheList)
+{
+    MainFormHarness h;
+    h.writeRecordFile(sampleRecords(30));
+    MainForm& f = h.start();
+    CsvExport::Date_Export_Click(f);
+    const QString exportFile = Texts::All + QStringLiteral(".csv");
+    ASSERT_FALSE(h.dir().read(exportFile).isEmpty());
+
+    h.store().records.append(sampleRecord(31));
+    f.Combo1_Click();
+    const int rows = h.rows();
+    const FolderSnapshot before = snapshotOf(h.dir().dir());
+    MessageBox::clearHistory();
+    {
+        FileSizeLimit full(kRoomOnDisk);
+        CsvExport::Date_Export_Click(f);
+    }
+    ASSERT_EQ(MessageBox::history().size(), 1) << "the failure, and no completion message";
+    const MessageBox::Shown& box = MessageBox::history()[0];
+    EXPECT_EQ(box.title, MessageBox::WarningTitle);
+    EXPECT_TRUE(box.text.contains(h.dir().path(exportFile))) << box.text.toStdString();
+    EXPECT_EQ(snapshotOf(h.dir().dir()), before);
+    EXPECT_EQ(h.rows(), rows);
+    EXPECT_EQ(h.store().records.count(), 31);
+}
+
+} // namespace

@@ -1,0 +1,58 @@
+#include "ProgramFolder.h"
+#include "RecordSamples.h"
+#include "store/DataStore.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+// The program on a real X server (Xvfb) under a real window manager (openbox), closed the way a
+// user closes it: the window manager is asked to close the window (wmctrl -c, the request a
+// title bar's close button makes) and sends the program WM_DELETE_WINDOW.
+namespace {
+
+constexpr int kRunMs = 3 * 60 * 1000;
+
+TEST(RealWindow, ClosedThroughTheWindowManagerItSavesLikeTheUsersClose)
+{
+    QStringList missing;
+    for (const char* tool : {"xvfb-run", "Xvfb", "xauth", "openbox", "wmctrl"}) {
+        if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+            missing.append(QString::fromLatin1(tool));
+    }
+    ASSERT_TRUE(missing.isEmpty())
+        << "missing " << missing.join(u' ').toStdString()
+        << ": install the Debian packages xvfb xauth openbox wmctrl (make deps does)";
+
+    ProgramFolder folder;
+    const QByteArray records = recordFileOf(sampleRecords(12));
+    folder.write(DataStore::RecordFileName, records);
+    const quint64 before = folder.inode(DataStore::RecordFileName);
+
+    QProcess run;
+    run.setProcessEnvironment(folder.environment(QStringLiteral("xcb")));
+    run.start(QStringLiteral("xvfb-run"),
+              {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1280x1024x24"),
+               QStringLiteral("sh"), QStringLiteral(RELIABILITY_DIR "/close_by_window_manager.sh"),
+               folder.executable(), QStringLiteral("Kelvora v1.7")});
+    const bool ended = run.waitForFinished(kRunMs);
+    if (!ended) {
+        run.kill();
+        run.waitForFinished();
+    }
+    const std::string output =
+        (run.readAllStandardOutput() + run.readAllStandardError()).toStdString();
+    ASSERT_TRUE(ended) << output;
+    ASSERT_EQ(run.exitStatus(), QProcess::NormalExit) << output;
+    ASSERT_EQ(run.exitCode(), 0) << output;
+
+    EXPECT_NE(folder.inode(DataStore::RecordFileName), before) << "the record file was not saved";
+    EXPECT_TRUE(folder.read(DataStore::RecordFileName) == records);
+    // A first run starts maximized, and a maximized window stores no position.
+    EXPECT_EQ(folder.setting(QStringLiteral("WinState")), QStringLiteral("2"));
+    for (const char* key : {"Option1", "Option2", "Combo1", "LW1", "LW8", "Font"})
+        EXPECT_FALSE(folder.setting(QString::fromLatin1(key)).isNull()) << key;
+    EXPECT_TRUE(folder.setting(QStringLiteral("Left")).isNull());
+}
+
+} // namespace

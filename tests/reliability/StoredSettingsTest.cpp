@@ -1,0 +1,139 @@
+#include "platform/MessageBox.h"
+#include "support/MainFormHarness.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QTableView>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+
+// Values the program never writes, under every key it reads: each start takes that key's default,
+// shows no message, and the next close stores a value of the program's own.
+namespace {
+
+using Prepare = std::function<void(MainFormHarness&)>;
+// How a key's value shows in the started window, as text that can be compared.
+using Observe = std::function<QString(MainForm&)>;
+
+struct KeyCase
+{
+    QString key;
+    QStringList bad;
+    QString good; // a value the program itself could write, that differs from the default
+    Observe observe;
+    Prepare prepare = [](MainFormHarness&) {};
+};
+
+const QStringList kNotNumbers{QStringLiteral("abc"), QString(), QStringLiteral("12abc"),
+                              QStringLiteral("nan")};
+const QStringList kHuge{QStringLiteral("1e308"), QStringLiteral("99999999999"),
+                        QStringLiteral("-99999999999"), QStringLiteral("inf")};
+
+// Window position and size are read only for a window that was last closed in the normal state.
+void normalWindow(MainFormHarness& h)
+{
+    h.settings().setValue(QStringLiteral("WinState"), QStringLiteral("0"));
+}
+
+void twoCategories(MainFormHarness& h)
+{
+    h.writeListFile(DataStore::TypeFileName, {QStringLiteral("書籍"), QStringLiteral("工具")});
+}
+
+QString checkedFonts(MainForm& f)
+{
+    QString text = QString::number(f.ListView1()->font().pointSize()) + u':';
+    for (int size : MainForm::FontSizes) {
+        if (f.fontAction(size)->isChecked())
+            text += QString::number(size) + u' ';
+    }
+    return text;
+}
+
+QList<KeyCase> keyCases()
+{
+    QList<KeyCase> cases;
+    for (int n = 1; n <= 8; ++n) {
+        cases.append({QStringLiteral("LW%1").arg(n), kNotNumbers + kHuge + QStringList{"-15"},
+                      QStringLiteral("2985"), [n](MainForm& f) {
+                          return QString::number(f.ListView1()->columnWidth(n - 1));
+                      }});
+    }
+    cases.append({QStringLiteral("WinState"),
+                  kNotNumbers + kHuge + QStringList{"-1", "1", "3", "0.5"}, QStringLiteral("0"),
+                  [](MainForm& f) { return QString::number(f.windowState()); }});
+    const auto position = [](bool left) {
+        return [left](MainForm& f) {
+            return QString::number(left ? f.frameGeometry().left() : f.frameGeometry().top());
+        };
+    };
+    cases.append({QStringLiteral("Left"), kNotNumbers + kHuge, QStringLiteral("1500"),
+                  position(true), normalWindow});
+    cases.append({QStringLiteral("Top"), kNotNumbers + kHuge, QStringLiteral("1500"),
+                  position(false), normalWindow});
+    const auto size = [](bool width) {
+        return [width](MainForm& f) {
+            return QString::number(width ? f.frameGeometry().width() : f.frameGeometry().height());
+        };
+    };
+    cases.append({QStringLiteral("Width"), kNotNumbers + kHuge + QStringList{"-150"},
+                  QStringLiteral("13500"), size(true), normalWindow});
+    cases.append({QStringLiteral("Height"), kNotNumbers + kHuge + QStringList{"-150"},
+                  QStringLiteral("10500"), size(false), normalWindow});
+    cases.append({QStringLiteral("Font"),
+                  kNotNumbers + kHuge + QStringList{"-9", "0", "8", "17", "12.5"},
+                  QStringLiteral("12"), checkedFonts});
+    for (const QString& key : {QStringLiteral("Option1"), QStringLiteral("Option2")}) {
+        const bool direction = key == QStringLiteral("Option1");
+        cases.append({key, kNotNumbers + kHuge + QStringList{"-1", "3", "1.5"}, QStringLiteral("2"),
+                      [direction](MainForm& f) {
+                          return QString::number(direction ? f.directionFilter()
+                                                           : f.statusFilter());
+                      }});
+    }
+    // Two categories make four entries: "全部", 書籍, 工具, "未分類".
+    cases.append({QStringLiteral("Combo1"), kNotNumbers + kHuge + QStringList{"-1", "4", "1.5"},
+                  QStringLiteral("3"),
+                  [](MainForm& f) { return QString::number(f.Combo1()->currentIndex()); },
+                  twoCategories});
+    return cases;
+}
+
+// Starts the program with one stored value, or none, and tells what it shows.
+QString startWith(const KeyCase& c, const std::optional<QString>& value,
+                  bool* programWroteIt = nullptr)
+{
+    MainFormHarness h;
+    c.prepare(h);
+    if (value)
+        h.settings().setValue(c.key, *value);
+    MainForm& f = h.start();
+    const QString shown = c.observe(f);
+    EXPECT_TRUE(MessageBox::history().isEmpty()) << MessageBox::history()[0].text.toStdString();
+    EXPECT_TRUE(f.close());
+    if (programWroteIt) {
+        bool whole = false;
+        SettingsStore().value(c.key, {}).toInt(&whole);
+        *programWroteIt = whole;
+    }
+    return shown;
+}
+
+TEST(StoredSettings, EveryKeyFallsBackToItsDefaultOnValuesTheProgramNeverWrites)
+{
+    for (const KeyCase& c : keyCases()) {
+        const QString byDefault = startWith(c, std::nullopt);
+        // The key is read at all: a value the program writes shows.
+        EXPECT_NE(startWith(c, c.good), byDefault) << c.key.toStdString();
+        for (const QString& value : c.bad) {
+            SCOPED_TRACE((c.key + QStringLiteral("=") + value).toStdString());
+            bool rewritten = false;
+            EXPECT_EQ(startWith(c, value, &rewritten), byDefault);
+            EXPECT_TRUE(rewritten) << "the close stores a whole number of the program's own";
+        }
+    }
+}
+
+} // namespace
