@@ -3,6 +3,38 @@
 #include "platform/Cp950.h"
 #include "store/FieldReader.h"
 
+#include <QHash>
+
+namespace {
+// Directions and most statuses are one of four fixed texts, and a register holds a handful of
+// categories: records share one copy of each such text rather than allocating their own.
+class SharedTexts
+{
+public:
+    QString fixed(QStringView field) const
+    {
+        for (const QString* text :
+             {&Texts::LentOut, &Texts::BorrowedIn, &Texts::NotReturned, &Texts::Returned}) {
+            if (field == *text)
+                return *text;
+        }
+        return field.toString();
+    }
+
+    // The view stays valid while the text being parsed does.
+    QString category(QStringView field)
+    {
+        auto it = categories_.constFind(field);
+        if (it == categories_.cend())
+            it = categories_.insert(field, field.toString());
+        return *it;
+    }
+
+private:
+    QHash<QStringView, QString> categories_;
+};
+} // namespace
+
 namespace RecordFile {
 
 QByteArray serialize(const RecordTable& table, Layout amountsFrom)
@@ -34,6 +66,7 @@ QByteArray serialize(const RecordTable& table, Layout amountsFrom)
 bool parse(QStringView text, Layout layout, RecordTable& table)
 {
     FieldReader reader(text);
+    SharedTexts shared;
     int slot = 1;
     while (!reader.atEnd()) {
         if (slot > RecordTable::Capacity) {
@@ -42,8 +75,8 @@ bool parse(QStringView text, Layout layout, RecordTable& table)
         }
         LoanRecord& r = table[slot];
         r.Date = reader.next();
-        r.Direction = reader.next();
-        r.Category = reader.next();
+        r.Direction = shared.fixed(reader.nextView());
+        r.Category = shared.category(reader.nextView());
         r.Borrower = reader.next();
         r.Content = reader.next();
         if (layout == Layout::Current) {
@@ -53,7 +86,7 @@ bool parse(QStringView text, Layout layout, RecordTable& table)
             r.Amount.clear();
             r.DueDate.clear();
         }
-        r.Status = reader.next();
+        r.Status = shared.fixed(reader.nextView());
         ++slot;
     }
     table.setRecordNext(slot);

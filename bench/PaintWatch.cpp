@@ -1,0 +1,18 @@
+#include "PaintWatch.h"
+
+#include <QEvent>
+#include <QWidget>
+
+PaintWatch::PaintWatch(QWidget* widget) : QObject(widget)
+{
+    widget->installEventFilter(this);
+}
+
+bool PaintWatch::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Paint && ++count_ == 1 && afterFirst_) {
+        // A queued call runs only once the event loop is back, after the paint and the flush.
+        QMetaObject::invokeMethod(this, afterFirst_, Qt::QueuedConnection);
+    }
+    return QObject::eventFilter(watched, event);
+}

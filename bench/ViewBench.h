@@ -1,0 +1,31 @@
+#pragma once
+
+#include "PaintWatch.h"
+#include "platform/SettingsStore.h"
+#include "store/DataStore.h"
+#include "ui/main/MainForm.h"
+
+// The main window, started over a register and shown, timing how fast its list follows a
+// refresh. Each timing includes the view's own work: the events the refresh raises, and the
+// paints they bring.
+class ViewBench
+{
+public:
+    ViewBench(const QString& appDir, int expectedRecords, int runs);
+
+    // MainDataShow with every filter on "全部".
+    double refresh();
+    // Choosing a category in the filter: from "全部" to the one given.
+    double filterSwitch(const QString& category);
+
+private:
+    void settle();
+    void paint();
+
+    DataStore store_;
+    SettingsStore settings_;
+    MainForm form_;
+    PaintWatch* paints_ = nullptr; // owned by the list's viewport
+    int expectedRecords_;
+    int runs_;
+};
