@@ -11,6 +11,7 @@
 #include "ui/about/HelpCommands.h"
 #include "ui/lists/SetForm.h"
 #include "ui/main/FilterStrip.h"
+#include "ui/main/RecordCellDelegate.h"
 #include "ui/main/RecordCommands.h"
 #include "ui/main/RecordListModel.h"
 
@@ -228,6 +229,7 @@ void MainForm::buildControls()
     listView_ = new QTableView(client);
     listView_->setObjectName(QStringLiteral("ListView1"));
     listView_->setModel(model_);
+    listView_->setItemDelegate(new RecordCellDelegate(listView_));
     listView_->setSelectionBehavior(QAbstractItemView::SelectRows);
     listView_->setSelectionMode(QAbstractItemView::SingleSelection);
     listView_->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QPushButton>
 #include <QTableView>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -219,4 +220,36 @@ TEST_F(RecordList, ModelPassesTheItemModelTester)
     f.listModel().setData(f.listModel().index(1, 0), Qt::Checked, Qt::CheckStateRole);
     f.selectDirectionFilter(0);
     EXPECT_EQ(f.listModel().rowCount(), 2);
+}
+
+TEST_F(RecordList, CellsAreDrawnInTheirColours)
+{
+    add(kLent, QStringLiteral("書"), {}, kOut);
+    add(kBorrowed, QStringLiteral("書"), {}, kBack);
+    MainForm& f = h.start();
+    f.setWindowState(Qt::WindowNoState);
+    f.resize(1000, 600);
+    f.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    f.ListView1()->clearSelection();
+    const QImage shot = f.ListView1()->viewport()->grab().toImage();
+    auto hasInk = [&](int row, int column, const QColor& colour) {
+        const QRect cell = f.ListView1()->visualRect(f.listModel().index(row, column));
+        for (int y = cell.top(); y <= cell.bottom(); ++y) {
+            for (int x = cell.left(); x <= cell.right(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                if (std::abs(c.red() - colour.red()) < 40 &&
+                    std::abs(c.green() - colour.green()) < 40 &&
+                    std::abs(c.blue() - colour.blue()) < 40)
+                    return true;
+            }
+        }
+        return false;
+    };
+    EXPECT_TRUE(hasInk(0, 1, QColor(206, 0, 0)));
+    EXPECT_FALSE(hasInk(0, 1, QColor(0, 0, 255)));
+    EXPECT_TRUE(hasInk(1, 1, QColor(0, 0, 255)));
+    EXPECT_TRUE(hasInk(0, 7, QColor(206, 0, 0)));
+    EXPECT_FALSE(hasInk(1, 7, QColor(206, 0, 0)));
+    EXPECT_FALSE(hasInk(1, 2, QColor(206, 0, 0)));
 }
