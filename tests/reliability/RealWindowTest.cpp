@@ -2,6 +2,9 @@
 #include "RecordSamples.h"
 #include "store/DataStore.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <gtest/gtest.h>
@@ -13,7 +16,8 @@ namespace {
 
 constexpr int kRunMs = 3 * 60 * 1000;
 
-TEST(RealWindow, ClosedThroughTheWindowManagerItSavesLikeTheUsersClose)
+// Runs the program in the folder under Xvfb and a window manager, and closes its window there.
+void runAndCloseThroughTheWindowManager(const ProgramFolder& folder)
 {
     QStringList missing;
     for (const char* tool : {"xvfb-run", "Xvfb", "xauth", "openbox", "wmctrl"}) {
@@ -23,11 +27,6 @@ TEST(RealWindow, ClosedThroughTheWindowManagerItSavesLikeTheUsersClose)
     ASSERT_TRUE(missing.isEmpty())
         << "missing " << missing.join(u' ').toStdString()
         << ": install the Debian packages xvfb xauth openbox wmctrl (make deps does)";
-
-    ProgramFolder folder;
-    const QByteArray records = recordFileOf(sampleRecords(12));
-    folder.write(DataStore::RecordFileName, records);
-    const quint64 before = folder.inode(DataStore::RecordFileName);
 
     QProcess run;
     run.setProcessEnvironment(folder.environment(QStringLiteral("xcb")));
@@ -45,6 +44,16 @@ TEST(RealWindow, ClosedThroughTheWindowManagerItSavesLikeTheUsersClose)
     ASSERT_TRUE(ended) << output;
     ASSERT_EQ(run.exitStatus(), QProcess::NormalExit) << output;
     ASSERT_EQ(run.exitCode(), 0) << output;
+}
+
+TEST(RealWindow, ClosedThroughTheWindowManagerItSavesLikeTheUsersClose)
+{
+    ProgramFolder folder;
+    const QByteArray records = recordFileOf(sampleRecords(12));
+    folder.write(DataStore::RecordFileName, records);
+    const quint64 before = folder.inode(DataStore::RecordFileName);
+
+    ASSERT_NO_FATAL_FAILURE(runAndCloseThroughTheWindowManager(folder));
 
     EXPECT_NE(folder.inode(DataStore::RecordFileName), before) << "the record file was not saved";
     EXPECT_TRUE(folder.read(DataStore::RecordFileName) == records);
@@ -53,6 +62,25 @@ TEST(RealWindow, ClosedThroughTheWindowManagerItSavesLikeTheUsersClose)
     for (const char* key : {"Option1", "Option2", "Combo1", "LW1", "LW8", "Font"})
         EXPECT_FALSE(folder.setting(QString::fromLatin1(key)).isNull()) << key;
     EXPECT_TRUE(folder.setting(QStringLiteral("Left")).isNull());
+}
+
+TEST(RealWindow, NormalWindowKeepsItsPlaceAndOuterSizeFromRunToRun)
+{
+    ProgramFolder folder;
+    QDir().mkpath(QFileInfo(folder.settingsFile()).path());
+    QFile settings(folder.settingsFile());
+    ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
+    settings.write("[MainForm]\nWinState=0\nLeft=1500\nTop=1200\nWidth=12000\nHeight=9000\n");
+    settings.close();
+
+    for (int run = 1; run <= 2; ++run) {
+        ASSERT_NO_FATAL_FAILURE(runAndCloseThroughTheWindowManager(folder));
+        EXPECT_EQ(folder.setting(QStringLiteral("WinState")), QStringLiteral("0")) << run;
+        EXPECT_EQ(folder.setting(QStringLiteral("Left")), QStringLiteral("1500")) << run;
+        EXPECT_EQ(folder.setting(QStringLiteral("Top")), QStringLiteral("1200")) << run;
+        EXPECT_EQ(folder.setting(QStringLiteral("Width")), QStringLiteral("12000")) << run;
+        EXPECT_EQ(folder.setting(QStringLiteral("Height")), QStringLiteral("9000")) << run;
+    }
 }
 
 } // namespace

@@ -276,6 +276,21 @@ void MainForm::layoutControls()
     strip_->lower();
 }
 
+bool MainForm::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (pendingOuterSize_ && isVisible() && !isMaximized() &&
+        (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
+         event->type() == QEvent::Show)) {
+        const QSize frame = frameGeometry().size() - size();
+        if (!frame.isEmpty()) {
+            resize(*pendingOuterSize_ - frame);
+            pendingOuterSize_.reset();
+        }
+    }
+    return handled;
+}
+
 void MainForm::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
@@ -325,7 +340,9 @@ void MainForm::restoreWindow()
         if (height)
             frame.setHeight(static_cast<int>(*height / Twips::PerPixel));
         move(frame.topLeft());
-        resize(frame.size() - (frameGeometry().size() - size()));
+        resize(frame.size());
+        // The stored size is the outer one; the frame's size is known only once it is shown.
+        pendingOuterSize_ = frame.size();
         setWindowState(Qt::WindowNoState);
     } else {
         // Any state but normal that the program did not write opens maximized, as a first run.

@@ -5,6 +5,8 @@
 #include <QList>
 #include <QMainWindow>
 
+#include <optional>
+
 class QAction;
 class QButtonGroup;
 class QComboBox;
@@ -86,6 +88,7 @@ public:
     QAction* fontAction(int size) const;
 
 protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -103,6 +106,7 @@ private:
     DataStore& store_;
     SettingsStore& settings_;
     bool shutDown_ = false;
+    std::optional<QSize> pendingOuterSize_;
 
     QToolBar* toolbar_ = nullptr;
     QList<QAction*> toolbarButtons_;
