@@ -572,7 +572,7 @@ void MainForm::Set_Borrower_Click()
 
 QAction* MainForm::fontAction(int size) const
 {
-    return fontActions_.value(size - FontSizes[0]);
+    return fontActions_.value(size - FontSizes[0], nullptr);
 }
 
 void MainForm::setViewFontState()
@@ -583,8 +583,11 @@ void MainForm::setViewFontState()
 
 void MainForm::View_Font_Click(int size)
 {
+    QAction* item = fontAction(size);
+    if (!item)
+        return; // only the menu's sizes are commands
     setViewFontState();
-    fontAction(size)->setChecked(true);
+    item->setChecked(true);
     QFont font = listView_->font();
     font.setPointSize(size);
     listView_->setFont(font);
