@@ -10,7 +10,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    InstallFontSubstitutions();
+    InstallFonts();
 
     DataStore store(AppDir());
     SettingsStore settings;

@@ -1,4 +1,5 @@
 #pragma once
 
-// The dialogs ask for the Windows fonts "新細明體" and "DotumChe"; map them to installed CJK fonts.
-void InstallFontSubstitutions();
+// The program's windows use "新細明體" 9 pt, the Traditional Chinese desktop's own font, and the
+// dialogs ask for "新細明體" and "DotumChe" by name: map them to installed CJK fonts.
+void InstallFonts();
