@@ -1,8 +1,8 @@
 #include "ui/editor/UseForm.h"
 
+#include "platform/DialogLayout.h"
 #include "platform/Modal.h"
 #include "store/DataStore.h"
-#include "platform/DialogLayout.h"
 #include "ui/editor/InputForm.h"
 
 #include <QLineEdit>
@@ -104,7 +104,10 @@ void UseForm::Command1_Click()
         if (const std::optional<QString> text = selectedRowsText())
             editor_.setContentText(*text);
     } else if (windowTitle() == BorrowerTitle) {
-        if (const QListWidgetItem* current = list1_->currentItem())
+        // The list makes its first row current as soon as it has the focus; only a pick counts,
+        // so while no row is selected nothing is taken.
+        const QListWidgetItem* current = list1_->currentItem();
+        if (current && !list1_->selectedItems().isEmpty())
             editor_.Text1()->setText(current->text());
     }
     accept();

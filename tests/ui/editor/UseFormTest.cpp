@@ -181,6 +181,13 @@ TEST_F(UseFormTest, NothingChosenLeavesTheEditorAsItWas)
         click(form, "Command1");
     });
     EXPECT_EQ(borrower.second, QStringLiteral("舊借用人"));
+    // The first row the list makes current when it takes the focus is no pick.
+    auto focused = pickBorrower([](UseForm& form) {
+        form.List1()->clearSelection();
+        form.List1()->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        click(form, "Command1");
+    });
+    EXPECT_EQ(focused.second, QStringLiteral("舊借用人"));
 }
 
 TEST_F(UseFormTest, CancelLeavesTheEditorAlone)
