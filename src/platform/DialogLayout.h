@@ -21,6 +21,16 @@ Widget* place(QWidget* parent, const char* name, int left, int top, int width, i
     return widget;
 }
 
+// The same for a control with a caption: a label, a button, a check box, an option button.
+template <typename Widget>
+Widget* place(QWidget* parent, const char* name, const QString& caption, int left, int top,
+              int width, int height)
+{
+    Widget* widget = place<Widget>(parent, name, left, top, width, height);
+    widget->setText(caption);
+    return widget;
+}
+
 // A one-pixel horizontal line, one half of an etched separator.
 QFrame* line(QWidget* parent, const char* name, const QColor& colour, int left, int top, int width);
 

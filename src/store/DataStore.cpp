@@ -50,9 +50,10 @@ QList<FileProblem> DataStore::MainDataInit()
 {
     QList<FileProblem> problems;
     if (FileSystem::exists(path(LegacyFileName)) && !FileSystem::exists(path(RecordFileName))) {
+        // The table holds what the new record file was written from: no need to read it back.
+        // Had it not been written, the legacy records stay in memory all the same.
         convertLegacy(problems);
-        if (!FileSystem::exists(path(RecordFileName)))
-            return problems; // what the legacy file held stays in memory
+        return problems;
     }
     if (!FileSystem::exists(path(RecordFileName))) {
         records.setRecordNext(1);

@@ -1,6 +1,6 @@
 #include "ui/about/AboutForm.h"
 
-#include "platform/Module1.h"
+#include "platform/DialogLayout.h"
 #include "platform/Shell.h"
 #include "platform/Twips.h"
 
@@ -16,22 +16,13 @@ constexpr int kClientHeight = 1845;
 constexpr int kIconPixels = 32;
 // Labels may widen up to here, a small gap before the buttons' column.
 constexpr int kTextRightTwips = 4800;
-
-QPushButton* addButton(QWidget* parent, const char* name, const QString& caption,
-                       const QRect& design)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(design);
-    return button;
-}
 } // namespace
 
 AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutForm"));
+    DialogLayout::makeFixedDialog(this, kClientWidth, kClientHeight);
     setWindowTitle(Title);
-    setFixedSize(Twips::toPixels(kClientWidth), Twips::toPixels(kClientHeight));
 
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image2"));
@@ -43,14 +34,12 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
     addLabel("Label3", WebSite, Twips::rect(1080, 840, 2160, 180));
     addLabel("Label4", MailAddress, Twips::rect(1080, 1080, 1845, 180));
 
-    QPushButton* ok =
-        addButton(this, "Command1", QStringLiteral("確定"), Twips::rect(4920, 120, 1095, 375));
-    QPushButton* mail = addButton(this, "Command3", QStringLiteral("寄信給作者"),
-                                  Twips::rect(4920, 600, 1095, 375));
+    auto* ok = DialogLayout::place<QPushButton>(this, "Command1", QStringLiteral("確定"), 4920, 120,
+                                                1095, 375);
+    auto* mail = DialogLayout::place<QPushButton>(this, "Command3", QStringLiteral("寄信給作者"),
+                                                  4920, 600, 1095, 375);
     connect(ok, &QPushButton::clicked, this, &AboutForm::Command1_Click);
     connect(mail, &QPushButton::clicked, this, &AboutForm::Command3_Click);
-
-    RemoveCloseCommand(this);
 }
 
 void AboutForm::addLabel(const char* name, const QString& text, const QRect& design)

@@ -1,10 +1,11 @@
 #include "ui/editor/InputForm.h"
 
+#include "platform/DialogLayout.h"
 #include "platform/MessageBox.h"
 #include "store/DateText.h"
-#include "platform/DialogLayout.h"
 #include "ui/editor/EditIndex.h"
 #include "ui/editor/UseForm.h"
+#include "ui/lists/ListMode.h"
 #include "ui/main/MainForm.h"
 #include "ui/main/RecordListModel.h"
 
@@ -42,60 +43,51 @@ InputForm::InputForm(MainForm& main, QWidget* parent) : QDialog(parent), main_(m
 
 void InputForm::buildControls()
 {
-    auto label = [this](const char* name, const QString& caption, int l, int t, int w, int h) {
-        place<QLabel>(this, name, l, t, w, h)->setText(caption);
-    };
     auto textBox = [this](const char* name, int l, int t, int w, int h) {
         auto* box = place<QLineEdit>(this, name, l, t, w, h);
         box->setFont(DialogLayout::font(kTextFont, kFontPoints));
         return box;
     };
-    auto button = [this](auto* widget, const QString& caption) {
-        widget->setText(caption);
-        return widget;
-    };
 
-    label("Label1", QStringLiteral("日期"), 600, 210, 360, 180);
+    place<QLabel>(this, "Label1", QStringLiteral("日期"), 600, 210, 360, 180);
     text0_ = textBox("Text0", 1080, 120, 2295, 375);
-    option1_ = button(place<QRadioButton>(this, "Option1", 1080, 600, 735, 255), Texts::LentOut);
+    option1_ = place<QRadioButton>(this, "Option1", Texts::LentOut, 1080, 600, 735, 255);
     option1_->setChecked(true);
-    option2_ = button(place<QRadioButton>(this, "Option2", 1920, 600, 735, 300), Texts::BorrowedIn);
-    label("Label2", QStringLiteral("分類"), 600, 1050, 360, 180);
+    option2_ = place<QRadioButton>(this, "Option2", Texts::BorrowedIn, 1920, 600, 735, 300);
+    place<QLabel>(this, "Label2", QStringLiteral("分類"), 600, 1050, 360, 180);
     combo1_ = place<QComboBox>(this, "Combo1", 1080, 960, 4215, 345);
     combo1_->setEditable(true);
     combo1_->setInsertPolicy(QComboBox::NoInsert);
     combo1_->setFont(DialogLayout::font(kCategoryFont, kFontPoints));
     combo1_->setEditText(QStringLiteral("Combo1"));
-    label("Label3", QStringLiteral("借用人"), 360, 1530, 540, 180);
+    place<QLabel>(this, "Label3", QStringLiteral("借用人"), 360, 1530, 540, 180);
     text1_ = textBox("Text1", 1080, 1440, 4215, 375);
-    command4_ = button(place<QPushButton>(this, "Command4", 5400, 1440, 1095, 375),
-                       QStringLiteral("從名單選擇"));
-    check3_ = button(place<QCheckBox>(this, "Check3", 1080, 1875, 1575, 375),
-                     QStringLiteral("加入借用人名單"));
-    label("Label4", QStringLiteral("借用內容"), 240, 2460, 720, 180);
+    command4_ =
+        place<QPushButton>(this, "Command4", QStringLiteral("從名單選擇"), 5400, 1440, 1095, 375);
+    check3_ =
+        place<QCheckBox>(this, "Check3", QStringLiteral("加入借用人名單"), 1080, 1875, 1575, 375);
+    place<QLabel>(this, "Label4", QStringLiteral("借用內容"), 240, 2460, 720, 180);
     text2_ = place<QPlainTextEdit>(this, "Text2", 1080, 2400, 5415, 1095);
     text2_->setFont(DialogLayout::font(kTextFont, kFontPoints));
     text2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text2_->setTabChangesFocus(true);
-    check2_ = button(place<QCheckBox>(this, "Check2", 1080, 3555, 1455, 375),
-                     QStringLiteral("加入物品清單"));
-    command3_ = button(place<QPushButton>(this, "Command3", 5040, 3600, 1455, 375),
-                       QStringLiteral("從物品清單選擇"));
-    label("Label6", QStringLiteral("費用"), 600, 4200, 360, 180);
+    check2_ =
+        place<QCheckBox>(this, "Check2", QStringLiteral("加入物品清單"), 1080, 3555, 1455, 375);
+    command3_ = place<QPushButton>(this, "Command3", QStringLiteral("從物品清單選擇"), 5040, 3600,
+                                   1455, 375);
+    place<QLabel>(this, "Label6", QStringLiteral("費用"), 600, 4200, 360, 180);
     text5_ = textBox("Text5", 1080, 4080, 1335, 375);
-    label("Label7", QStringLiteral("(選填) 若借用內容不是物品而是金錢請填在這欄"), 2640, 4200, 3765,
-          180);
-    label("Label5", QStringLiteral("預計歸還日"), 120, 4800, 900, 180);
+    place<QLabel>(this, "Label7", QStringLiteral("(選填) 若借用內容不是物品而是金錢請填在這欄"),
+                  2640, 4200, 3765, 180);
+    place<QLabel>(this, "Label5", QStringLiteral("預計歸還日"), 120, 4800, 900, 180);
     text3_ = textBox("Text3", 1080, 4680, 2295, 375);
     DialogLayout::line(this, "Line1", QColor(128, 128, 128), 0, 5280, 6840);
     DialogLayout::line(this, "Line2", QColor(255, 255, 255), 0, 5295, 6840);
-    check1_ = button(place<QCheckBox>(this, "Check1", 120, 5520, 855, 375), Texts::Returned);
+    check1_ = place<QCheckBox>(this, "Check1", Texts::Returned, 120, 5520, 855, 375);
     text4_ = textBox("Text4", 1080, 5520, 2295, 375);
-    command1_ =
-        button(place<QPushButton>(this, "Command1", 3960, 5520, 1215, 375), QStringLiteral("新增"));
+    command1_ = place<QPushButton>(this, "Command1", QStringLiteral("新增"), 3960, 5520, 1215, 375);
     command1_->setDefault(true);
-    command2_ =
-        button(place<QPushButton>(this, "Command2", 5280, 5520, 1215, 375), QStringLiteral("取消"));
+    command2_ = place<QPushButton>(this, "Command2", QStringLiteral("取消"), 5280, 5520, 1215, 375);
 }
 
 void InputForm::buildTabOrder()
@@ -150,11 +142,9 @@ void InputForm::Command1_Click()
     const LoanRecord record = RecordEntry::toRecord(entry);
     const int slot = storeRecord(record);
     if (check2_->isChecked())
-        addName(main_.store().AffairList, record.Content, QStringLiteral("物品"),
-                QStringLiteral("物品清單"));
+        addName(ListMode::items(), record.Content, UseForm::ItemTitle);
     if (check3_->isChecked())
-        addName(main_.store().BorrowerList, record.Borrower, QStringLiteral("借用人"),
-                QStringLiteral("借用人名單"));
+        addName(ListMode::borrowers(), record.Borrower, UseForm::BorrowerTitle);
     updateMainList(record.Category, slot);
     accept();
 }
@@ -197,13 +187,13 @@ int InputForm::storeRecord(const LoanRecord& record)
 }
 
 // The record is already stored, so a full list only costs the name, and the user is told.
-void InputForm::addName(NameList& list, const QString& name, const QString& noun,
-                        const QString& listName)
+void InputForm::addName(const ListMode& mode, const QString& name, const QString& listName)
 {
-    if (list.append(name))
+    DataStore& store = main_.store();
+    if (mode.listIn(store).append(name))
         return;
-    MessageBox::warning(this, QStringLiteral("最多只能增加%1筆%2，「%3」沒有加入%4")
-                                  .arg(QString::number(list.capacity()), noun, name, listName));
+    MessageBox::warning(this, mode.fullText(store) +
+                                  QStringLiteral("，「%1」沒有加入%2").arg(name, listName));
 }
 
 void InputForm::updateMainList(const QString& category, int slot)

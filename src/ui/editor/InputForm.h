@@ -5,7 +5,7 @@
 #include <QDialog>
 
 class MainForm;
-class NameList;
+struct ListMode;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
@@ -59,7 +59,7 @@ private:
     void removeQuotes();
     EntryFields fields() const;
     int storeRecord(const LoanRecord& record);
-    void addName(NameList& list, const QString& name, const QString& noun, const QString& listName);
+    void addName(const ListMode& mode, const QString& name, const QString& listName);
     void updateMainList(const QString& category, int slot);
     void selectEditedRow();
 

@@ -22,24 +22,23 @@ UseForm::UseForm(InputForm& editor, const DataStore& store, QWidget* parent)
 void UseForm::buildControls()
 {
     const QFont font = DialogLayout::font(QStringLiteral("新細明體"), 9.75);
-    auto button = [this](const char* name, const QString& caption, int l, int t, int w, int h) {
-        auto* b = place<QPushButton>(this, name, l, t, w, h);
-        b->setText(caption);
-        return b;
-    };
 
     text1_ = place<QLineEdit>(this, "Text1", 120, 120, 3135, 375);
     text1_->setFont(font);
-    auto* command3 = button("Command3", QStringLiteral("搜尋"), 3360, 120, 975, 375);
-    auto* command4 = button("Command4", QStringLiteral("清除搜尋"), 4440, 120, 975, 375);
+    auto* command3 =
+        place<QPushButton>(this, "Command3", QStringLiteral("搜尋"), 3360, 120, 975, 375);
+    auto* command4 =
+        place<QPushButton>(this, "Command4", QStringLiteral("清除搜尋"), 4440, 120, 975, 375);
     list1_ = place<QListWidget>(this, "List1", 120, 600, 5295, 3960);
     list1_->setFont(font);
     list1_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     DialogLayout::line(this, "Line1", QColor(128, 128, 128), -120, 4680, 5520);
     DialogLayout::line(this, "Line2", QColor(255, 255, 255), -120, 4695, 5520);
-    auto* command1 = button("Command1", QStringLiteral("確定"), 3120, 4800, 1095, 375);
+    auto* command1 =
+        place<QPushButton>(this, "Command1", QStringLiteral("確定"), 3120, 4800, 1095, 375);
     command1->setDefault(true);
-    auto* command2 = button("Command2", QStringLiteral("取消"), 4320, 4800, 1095, 375);
+    auto* command2 =
+        place<QPushButton>(this, "Command2", QStringLiteral("取消"), 4320, 4800, 1095, 375);
 
     connect(command1, &QPushButton::clicked, this, &UseForm::Command1_Click);
     connect(command2, &QPushButton::clicked, this, &UseForm::Command2_Click);

@@ -15,6 +15,8 @@ struct ListMode
     NameList DataStore::*list;
 
     NameList& listIn(DataStore& store) const { return store.*list; }
+    // What the user is told when the list holds all it can: "最多只能增加500筆分類".
+    QString fullText(const DataStore& store) const;
 
     static const ListMode& categories();
     static const ListMode& items();

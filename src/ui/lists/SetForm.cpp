@@ -54,8 +54,7 @@ void SetForm::buildControls()
 void SetForm::addButton(const char* name, const QString& caption, int top,
                         void (SetForm::*handler)())
 {
-    auto* button = DialogLayout::place<QPushButton>(this, name, 4320, top, 1095, 375);
-    button->setText(caption);
+    auto* button = DialogLayout::place<QPushButton>(this, name, caption, 4320, top, 1095, 375);
     // The dialog has no default button: Enter in the list must not add a name.
     button->setAutoDefault(false);
     connect(button, &QPushButton::clicked, this, handler);
@@ -100,10 +99,8 @@ void SetForm::swapEntries(int row, int other)
 
 void SetForm::Command2_Click()
 {
-    const int limit = mode_.listIn(main_.store()).capacity();
-    if (list1_->count() >= limit) {
-        MessageBox::warning(this, QStringLiteral("最多只能增加") + QString::number(limit) +
-                                      QStringLiteral("筆") + mode_.word);
+    if (list1_->count() >= mode_.listIn(main_.store()).capacity()) {
+        MessageBox::warning(this, mode_.fullText(main_.store()));
         return;
     }
     const QString name = NameInput::ask(

@@ -189,9 +189,8 @@ void MainForm::buildControls()
     tile->setPixmap(FilterStrip::stripeTile());
     tile->hide();
 
-    command1_ = new QPushButton(QStringLiteral("全選"), strip_);
-    command1_->setObjectName(QStringLiteral("Command1"));
-    command1_->setGeometry(Twips::rect(120, 90, 855, 375));
+    command1_ = DialogLayout::place<QPushButton>(strip_, "Command1", QStringLiteral("全選"), 120,
+                                                 90, 855, 375);
     connect(command1_, &QPushButton::clicked, this, &MainForm::Command1_Click);
 
     line3_ = DialogLayout::line(strip_, "Line3", QColor(128, 128, 128), 0, 540, 10080);
