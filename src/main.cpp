@@ -1,5 +1,7 @@
 #include "platform/AppDir.h"
+#include "platform/FolderLock.h"
 #include "platform/Fonts.h"
+#include "platform/MessageBox.h"
 #include "platform/SettingsStore.h"
 #include "platform/TerminationSignals.h"
 #include "store/DataStore.h"
@@ -11,13 +13,27 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     InstallFonts();
+    // Installed first, so that a request to end at any time from here on is served.
+    TerminationSignals termination;
+
+    FolderLock lock(AppDir());
+    if (lock.acquire() == FolderLock::Result::InUse) {
+        const QString text =
+            QStringLiteral("Kelvora 已經在使用這個資料夾：\n%1\n\n同一個資料夾一次只能"
+                           "開啟一個 Kelvora，請使用已經開啟的視窗。")
+                .arg(AppDir());
+        qWarning("%s", qUtf8Printable(text));
+        // quit() would wait for app.exec(); exit() also ends the message box's loop.
+        QObject::connect(&termination, &TerminationSignals::terminationRequested, &app,
+                         [] { QCoreApplication::exit(1); });
+        MessageBox::warning(nullptr, text);
+        return 1; // nothing was read or written
+    }
 
     DataStore store(AppDir());
     SettingsStore settings;
     MainForm form(store, settings);
     // Ending the program through the session closes the window, which saves as a user's close does.
-    // Installed before start-up, so that a request at any time from here on goes the same way.
-    TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &form,
                      &MainForm::close);
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, &MainForm::close);

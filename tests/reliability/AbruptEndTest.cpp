@@ -1,8 +1,11 @@
+#include "FolderSnapshot.h"
 #include "ProgramFolder.h"
 #include "RecordSamples.h"
 #include "platform/Cp950.h"
+#include "platform/FolderLock.h"
 #include "store/DataStore.h"
 
+#include <QFile>
 #include <QProcess>
 #include <gtest/gtest.h>
 
@@ -31,6 +34,12 @@ QByteArray unquotedRecordFileOf(const QList<LoanRecord>& records)
 std::string outputOf(QProcess& process)
 {
     return (process.readAllStandardOutput() + process.readAllStandardError()).toStdString();
+}
+
+QByteArray contentOf(const QString& file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 void stop(QProcess& process)
@@ -93,7 +102,8 @@ TEST(AbruptEnd, StoppedHalfWayThroughTheSaveLeavesThePreviousFileWhole)
     EXPECT_EQ(program.exitCode(), SIGXFSZ) << "ended by another signal than the file-size limit's";
 
     EXPECT_TRUE(folder.read(DataStore::RecordFileName) == previous);
-    EXPECT_EQ(folder.dataFiles(), QStringList{DataStore::RecordFileName})
+    // The lock of the stopped copy stays behind; the next run takes it over.
+    EXPECT_EQ(folder.dataFiles(), QStringList({FolderLock::FileName, DataStore::RecordFileName}))
         << "no half-written file is left behind";
 
     // The next run reads the previous file and saves its records in full.
@@ -103,6 +113,48 @@ TEST(AbruptEnd, StoppedHalfWayThroughTheSaveLeavesThePreviousFileWhole)
     EXPECT_TRUE(again.waitForFinished(kEndMs));
     stop(again);
     EXPECT_TRUE(folder.read(DataStore::RecordFileName) == recordFileOf(records));
+}
+
+// Two copies on one folder would each write their own records over the other's at the close.
+TEST(AbruptEnd, ASecondCopyOnTheSameFolderEndsWithoutReadingOrWritingAFile)
+{
+    ProgramFolder folder;
+    folder.write(DataStore::RecordFileName, recordFileOf(sampleRecords(5)));
+    QProcess first;
+    ASSERT_TRUE(folder.startAndWaitUntilUp(first)) << outputOf(first);
+    const FolderSnapshot before = snapshotOf(folder.path({}));
+    const QByteArray settings = contentOf(folder.settingsFile());
+
+    QProcess second;
+    second.setProcessEnvironment(folder.environment(QStringLiteral("offscreen")));
+    second.start(folder.executable(), {});
+    QByteArray said;
+    // It tells the user, and waits until the message is read (here: until the session ends).
+    const bool told = waitUntil(
+        second,
+        [&] {
+            said += second.readAllStandardError();
+            return QString::fromUtf8(said).contains(QStringLiteral("已經在使用這個資料夾"));
+        },
+        kEndMs);
+    ::kill(static_cast<pid_t>(second.processId()), SIGTERM);
+    const bool ended = second.waitForFinished(kEndMs);
+    stop(second);
+    ASSERT_TRUE(told) << said.toStdString();
+    ASSERT_TRUE(ended);
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 1);
+    EXPECT_EQ(snapshotOf(folder.path({})), before);
+    EXPECT_EQ(contentOf(folder.settingsFile()), settings);
+
+    // A copy that was killed leaves its lock behind; the next start takes it over.
+    stop(first);
+    QProcess third;
+    ASSERT_TRUE(folder.startAndWaitUntilUp(third)) << outputOf(third);
+    ::kill(static_cast<pid_t>(third.processId()), SIGTERM);
+    EXPECT_TRUE(third.waitForFinished(kEndMs));
+    EXPECT_EQ(third.exitCode(), 0);
+    stop(third);
 }
 
 } // namespace

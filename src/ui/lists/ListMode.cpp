@@ -40,12 +40,3 @@ QString ListMode::fullText(const DataStore& store) const
 {
     return QStringLiteral("最多只能增加%1筆%2").arg((store.*list).capacity()).arg(word);
 }
-
-const ListMode* ListMode::forCaption(const QString& caption)
-{
-    for (const ListMode* mode : {&categories(), &items(), &borrowers()}) {
-        if (mode->caption == caption)
-            return mode;
-    }
-    return nullptr;
-}

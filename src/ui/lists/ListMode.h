@@ -21,6 +21,4 @@ struct ListMode
     static const ListMode& categories();
     static const ListMode& items();
     static const ListMode& borrowers();
-    // The mode whose caption equals this one exactly, or nullptr.
-    static const ListMode* forCaption(const QString& caption);
 };

@@ -2,7 +2,6 @@
 
 #include "platform/DialogLayout.h"
 #include "platform/MessageBox.h"
-#include "platform/Modal.h"
 #include "platform/Twips.h"
 #include "store/LoanRecord.h"
 #include "ui/lists/CategoryRecords.h"
@@ -11,15 +10,6 @@
 
 #include <QListWidget>
 #include <QPushButton>
-
-void SetForm::open(MainForm& main, const QString& caption)
-{
-    const ListMode* mode = ListMode::forCaption(caption);
-    if (!mode)
-        return;
-    SetForm form(main, *mode);
-    Modal::exec(form);
-}
 
 SetForm::SetForm(MainForm& main, const ListMode& mode) : main_(main), mode_(mode)
 {

@@ -15,9 +15,6 @@ class SetForm : public QDialog
 {
     Q_OBJECT
 public:
-    // Opens the editor modally for the list that the caption names, filled with its names.
-    static void open(MainForm& main, const QString& caption);
-
     SetForm(MainForm& main, const ListMode& mode);
 
     void Command1_Click(); // 完成

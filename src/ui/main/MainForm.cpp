@@ -3,6 +3,7 @@
 #include "export/CsvExport.h"
 #include "platform/DialogLayout.h"
 #include "platform/MessageBox.h"
+#include "platform/Modal.h"
 #include "platform/Module1.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
@@ -556,17 +557,25 @@ void MainForm::Date_Export_Click()
 
 void MainForm::Set_Type_Click()
 {
-    SetForm::open(*this, QStringLiteral("設定分類選項"));
+    openListEditor(ListMode::categories());
 }
 
 void MainForm::Set_Affair_Click()
 {
-    SetForm::open(*this, QStringLiteral("設定物品清單"));
+    openListEditor(ListMode::items());
 }
 
 void MainForm::Set_Borrower_Click()
 {
-    SetForm::open(*this, QStringLiteral("設定借用人名單"));
+    openListEditor(ListMode::borrowers());
+}
+
+void MainForm::openListEditor(const ListMode& mode)
+{
+    SetForm form(*this, mode);
+    listEditor_ = &form;
+    Modal::exec(form);
+    listEditor_ = nullptr;
 }
 
 QAction* MainForm::fontAction(int size) const
@@ -683,13 +692,23 @@ void MainForm::saveSettings()
     settings_.setValue(QStringLiteral("Option1"), QString::number(directionFilter()));
     settings_.setValue(QStringLiteral("Option2"), QString::number(statusFilter()));
     settings_.setValue(QStringLiteral("Combo1"), QString::number(combo1_->currentIndex()));
-    settings_.sync();
+    // Told once, here: the font size is stored at every change, and would fail as often.
+    if (!settings_.sync()) {
+        MessageBox::warning(this,
+                            QStringLiteral("無法儲存設定到 %1。\n下次開啟時，視窗的大小與位置、"
+                                           "欄寬、字型大小和篩選條件會是預設值。")
+                                .arg(settings_.fileName()));
+    }
 }
 
 bool MainForm::Data_Quit_Click()
 {
     if (shutDown_)
         return true;
+    // Ended while a list editor is open: its edits are kept as "完成" keeps them. The records
+    // already carry its category renames, so its list must reach its file too.
+    if (listEditor_)
+        listEditor_->Command1_Click();
     if (!writeRecordFile())
         return false;
     saveSettings();

@@ -4,6 +4,7 @@
 
 #include <QList>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <optional>
 
@@ -20,6 +21,8 @@ class QTableView;
 class QToolBar;
 class FilterStrip;
 class RecordListModel;
+class SetForm;
+struct ListMode;
 class SettingsStore;
 
 // The main window: the record list with its filters and summary, the menus and the toolbar.
@@ -99,6 +102,7 @@ private:
     void layoutControls();
     void TypeDataInit();
     void restoreWindow();
+    void openListEditor(const ListMode& mode);
     void saveSettings();
     bool writeRecordFile();
     void report(const QList<FileProblem>& problems);
@@ -120,4 +124,5 @@ private:
     RecordListModel* model_ = nullptr;
     QLabel* status_ = nullptr;
     QList<QAction*> fontActions_;
+    QPointer<SetForm> listEditor_; // while one is open
 };

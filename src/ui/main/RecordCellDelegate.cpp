@@ -20,9 +20,7 @@ void RecordCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
                     : foreground.isValid() ? foreground.value<QColor>()
                                            : option.palette.color(group, QPalette::Text));
     painter->setFont(option.font);
-    // A line break in the content shows as a space, as one line of the list.
-    QString text = index.data(Qt::DisplayRole).toString();
-    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    const QString text = index.data(Qt::DisplayRole).toString();
     const QRect area = option.rect.adjusted(4, 0, -4, 0);
     painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                       option.fontMetrics.elidedText(text, Qt::ElideRight, area.width()));

@@ -9,6 +9,8 @@ const QColor kRed(206, 0, 0);
 const QColor kBlue(0, 0, 255);
 constexpr int kDirectionColumn = 1;
 constexpr int kStatusColumn = 7;
+// More than the widest cell can show: a field of megabytes costs no more to draw than this.
+constexpr qsizetype kShownCharacters = 1000;
 
 const QStringList& captions()
 {
@@ -43,6 +45,14 @@ QString RecordListModel::text(int row, int column) const
     return table_[slot].field(column);
 }
 
+QString RecordListModel::shownText(int row, int column) const
+{
+    // A line break shows as a space, as one line of the list.
+    QString shown = text(row, column).left(kShownCharacters);
+    shown.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    return shown;
+}
+
 QVariant RecordListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
@@ -51,7 +61,7 @@ QVariant RecordListModel::data(const QModelIndex& index, int role) const
     const int column = index.column();
     switch (role) {
     case Qt::DisplayRole:
-        return text(row, column);
+        return shownText(row, column);
     case Qt::CheckStateRole:
         if (column == 0)
             return checked_.at(row) ? Qt::Checked : Qt::Unchecked;

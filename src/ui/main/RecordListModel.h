@@ -31,10 +31,13 @@ public:
     int slotAt(int row) const { return slots_.at(row); }
     bool isChecked(int row) const { return checked_.at(row); }
     void setAllChecked(bool checked);
-    // The text of a cell as the list shows it.
+    // The whole text of a cell, as the record holds it.
     QString text(int row, int column) const;
 
 private:
+    // What the cell shows: the start of the text, on one line.
+    QString shownText(int row, int column) const;
+
     const RecordTable& table_;
     QList<int> slots_;
     QList<bool> checked_;

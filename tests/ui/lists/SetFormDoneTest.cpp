@@ -7,6 +7,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -143,3 +145,24 @@ TEST(SetFormDoneTest, AFailedWriteIsReportedAndTheListStillReplaced)
 }
 
 } // namespace
+
+// Ended by the session while a category is being renamed: the records already carry the new name,
+// so the list must reach its file too, or those records would show under no category.
+TEST(SetFormDoneTest, EndedWhileOpenTheEditorFinishesBeforeTheRecordsAreWritten)
+{
+    MainFormHarness h;
+    h.writeListFile(DataStore::TypeFileName, {"工具"});
+    h.writeRecordFile({loan("工具")});
+    MainForm& f = h.start();
+    MessageBox::setNextInput("器材");
+    runListEditor(f, &MainForm::Set_Type_Click, [&](SetForm& e) {
+        const QRect first = e.List1()->visualItemRect(e.List1()->item(0));
+        QTest::mouseClick(e.List1()->viewport(), Qt::LeftButton, {}, first.center());
+        clickButton(e, "Command3");
+        f.close(); // what the termination signal does
+        EXPECT_FALSE(e.isVisible());
+    });
+    EXPECT_TRUE(f.hasShutDown());
+    EXPECT_EQ(h.dir().read(DataStore::TypeFileName), big5("\"器材\"\r\n"));
+    EXPECT_TRUE(h.dir().read(DataStore::RecordFileName).contains(big5("\"器材\"")));
+}

@@ -246,3 +246,17 @@ TEST(MainFormLifecycle, LegacyRegisterIsConvertedAtStartUp)
               big5(QStringLiteral(
                   "\"2020/05/06\",\"借入\",\"書\",\"陳\",\"字典\",\"\",\"\",\"已歸還\"\r\n")));
 }
+
+TEST(MainFormLifecycle, SettingsThatCannotBeWrittenAreReportedOnceAtTheClose)
+{
+    MainFormHarness h;
+    ASSERT_TRUE(QDir(h.dir().settingsDir()).mkpath(QStringLiteral("Tovi.ini")));
+    MainForm& f = h.start();
+    f.findChild<QAction*>(QStringLiteral("View_Font12"))->trigger();
+    EXPECT_TRUE(MessageBox::history().isEmpty()) << "not at every font change";
+    f.close();
+    ASSERT_EQ(MessageBox::history().size(), 1);
+    EXPECT_TRUE(MessageBox::history().front().text.contains(QStringLiteral("Tovi.ini")));
+    EXPECT_TRUE(f.hasShutDown());
+    EXPECT_TRUE(h.dir().exists(DataStore::RecordFileName));
+}

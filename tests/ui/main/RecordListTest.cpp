@@ -253,3 +253,16 @@ TEST_F(RecordList, CellsAreDrawnInTheirColours)
     EXPECT_FALSE(hasInk(1, 7, QColor(206, 0, 0)));
     EXPECT_FALSE(hasInk(1, 2, QColor(206, 0, 0)));
 }
+
+// A field of megabytes (a pasted document) must not freeze the window at every repaint.
+TEST_F(RecordList, ACellShowsTheStartOfAHugeFieldOnOneLine)
+{
+    const QString huge = QStringLiteral("第一行\r\n") + QString(5'000'000, u'字');
+    h.addRecord(QStringLiteral("2026/02/03"), kLent, QStringLiteral("書"), QStringLiteral("王"),
+                huge, {}, {}, kOut);
+    MainForm& f = h.start();
+    const QString shown = f.listModel().data(f.listModel().index(0, 4), Qt::DisplayRole).toString();
+    EXPECT_TRUE(shown.startsWith(QStringLiteral("第一行 字字"))) << shown.left(10).toStdString();
+    EXPECT_LE(shown.size(), 1000);
+    EXPECT_EQ(h.cell(0, 4), huge) << "the record keeps its whole text";
+}
