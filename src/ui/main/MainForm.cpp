@@ -201,11 +201,11 @@ void MainForm::buildControls()
         group->setObjectName(QString::fromLatin1(name));
         const int lefts[] = {inStrip ? 4320 : 1320, inStrip ? 5280 : 2280, inStrip ? 6240 : 3240};
         for (int i = 0; i < 3; ++i) {
-            auto* button = new QRadioButton(captions[i], parent);
-            button->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
-            button->setGeometry(inStrip ? Twips::rect(lefts[i], top, 855, 375)
-                                        : central(lefts[i], top, 855, 375));
-            group->addButton(button, i);
+            const QByteArray button = name + QByteArray("_") + QByteArray::number(i);
+            group->addButton(
+                DialogLayout::place<QRadioButton>(parent, button.constData(), captions[i], lefts[i],
+                                                  inStrip ? top : top - kToolbarTwips, 855, 375),
+                i);
         }
         group->button(0)->setChecked(true);
         return group;
