@@ -14,6 +14,7 @@
 #include "ui/main/RecordCellDelegate.h"
 #include "ui/main/RecordCommands.h"
 #include "ui/main/RecordListModel.h"
+#include "ui/main/RecordListView.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -225,7 +226,7 @@ void MainForm::buildControls()
     connect(combo1_, &QComboBox::activated, this, [this] { Combo1_Click(); });
 
     model_ = new RecordListModel(store_.records, this);
-    listView_ = new QTableView(client);
+    listView_ = new RecordListView(client);
     listView_->setObjectName(QStringLiteral("ListView1"));
     listView_->setModel(model_);
     listView_->setItemDelegate(new RecordCellDelegate(listView_));
@@ -590,7 +591,6 @@ void MainForm::View_Font_Click(int size)
     QFont font = listView_->font();
     font.setPointSize(size);
     listView_->setFont(font);
-    listView_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 6);
     settings_.setValue(QStringLiteral("Font"), QString::number(size));
     settings_.sync();
 }
