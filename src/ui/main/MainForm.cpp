@@ -243,7 +243,12 @@ void MainForm::buildControls()
     for (int c = 0; c < kStoredColumns; ++c)
         listView_->setColumnWidth(c, kDesignColumnWidths[c]);
     listView_->setColumnHidden(RecordListModel::IndexColumn, true);
-    connect(listView_, &QTableView::doubleClicked, this, [this] { ListView1_DblClick(); });
+    // A double-click anywhere in a row, its check box too, edits that row.
+    connect(listView_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        listView_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                                QItemSelectionModel::Rows);
+        ListView1_DblClick();
+    });
 
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
