@@ -134,7 +134,6 @@ void MainForm::buildToolbar()
     toolbar_->setFloatable(false);
     toolbar_->setIconSize(QSize(24, 24));
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    toolbar_->setContextMenuPolicy(Qt::PreventContextMenu);
     toolbar_->setFixedHeight(Twips::toPixels(kToolbarTwips));
 
     // ImageList1: the desktop theme's icon where there is one, else the one that ships with us.
@@ -294,6 +293,11 @@ bool MainForm::event(QEvent* event)
         }
     }
     return handled;
+}
+
+QMenu* MainForm::createPopupMenu()
+{
+    return nullptr; // the toolbar is always shown: no menu to hide it
 }
 
 void MainForm::resizeEvent(QResizeEvent* event)

@@ -87,6 +87,8 @@ public:
     QComboBox* Combo1() const { return combo1_; }
     QAction* fontAction(int size) const;
 
+    QMenu* createPopupMenu() override;
+
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
