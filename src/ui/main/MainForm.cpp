@@ -283,16 +283,25 @@ void MainForm::layoutControls()
 bool MainForm::event(QEvent* event)
 {
     const bool handled = QMainWindow::event(event);
-    if (pendingOuterSize_ && isVisible() && !isMaximized() &&
+    if (isVisible() && !isMaximized() && !isFullScreen() &&
         (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
          event->type() == QEvent::Show)) {
         const QSize frame = frameGeometry().size() - size();
-        if (!frame.isEmpty()) {
-            resize(*pendingOuterSize_ - frame);
-            pendingOuterSize_.reset();
-        }
+        if (!frame.isEmpty())
+            followFrame(frame);
     }
     return handled;
+}
+
+// The least size and the stored size are the window's outer ones, but the window system sizes
+// the inside; the frame's size is known only once the window is shown.
+void MainForm::followFrame(const QSize& frame)
+{
+    setMinimumSize(QSize(kMinimumWidth, kMinimumHeight) - frame);
+    if (pendingOuterSize_) {
+        resize(*pendingOuterSize_ - frame);
+        pendingOuterSize_.reset();
+    }
 }
 
 QMenu* MainForm::createPopupMenu()

@@ -101,6 +101,7 @@ private:
     void layoutControls();
     void TypeDataInit();
     void restoreWindow();
+    void followFrame(const QSize& frame);
     void saveSettings();
     bool writeRecordFile();
     void report(const QList<FileProblem>& problems);
