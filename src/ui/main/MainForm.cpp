@@ -4,6 +4,7 @@
 #include "platform/DialogLayout.h"
 #include "platform/MessageBox.h"
 #include "platform/Module1.h"
+#include "platform/ScreenFit.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/Twips.h"
@@ -22,11 +23,13 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
@@ -54,6 +57,17 @@ QRect central(int left, int top, int width, int height)
 QString twipsText(int pixels)
 {
     return QString::number(Twips::fromPixels(pixels));
+}
+
+// A stored place on a screen that has gone since, or a size beyond the screens, brought within
+// reach.
+QRect fitToScreens(const QRect& outer)
+{
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas.append(screen->availableGeometry());
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    return ScreenFit::fit(outer, areas, primary ? primary->availableGeometry() : QRect());
 }
 } // namespace
 
@@ -357,6 +371,7 @@ void MainForm::restoreWindow()
             frame.setWidth(static_cast<int>(*width / Twips::PerPixel));
         if (height)
             frame.setHeight(static_cast<int>(*height / Twips::PerPixel));
+        frame = fitToScreens(frame);
         move(frame.topLeft());
         resize(frame.size());
         // The stored size is the outer one; the frame's size is known only once it is shown.
