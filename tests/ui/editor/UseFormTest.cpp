@@ -3,7 +3,6 @@
 #include "support/MainFormHarness.h"
 #include "ui/editor/UseForm.h"
 
-#include <QApplication>
 #include <QListWidget>
 #include <QTest>
 
@@ -190,7 +189,8 @@ TEST_F(UseFormTest, NothingChosenLeavesTheEditorAsItWas)
     EXPECT_EQ(borrower.second, QStringLiteral("舊借用人"));
     // The first row the list makes current when it takes the focus is no pick.
     auto focused = pickBorrower([](UseForm& form) {
-        QApplication::setActiveWindow(&form);
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
         form.List1()->setFocus(Qt::TabFocusReason);
         EXPECT_EQ(form.List1()->currentRow(), 0);
         click(form, "Command1");
