@@ -3,8 +3,29 @@
 #include "platform/Module1.h"
 
 #include <QFrame>
+#include <QPushButton>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace DialogLayout {
+
+QSize captionSize(const QWidget* control)
+{
+    const QSize hint = control->sizeHint();
+    const auto* button = qobject_cast<const QPushButton*>(control);
+    if (!button)
+        return hint;
+    // A style may give every push button a least width of its own (Fusion: 80 pixels), wider
+    // than the designed buttons; the caption itself needs its text within the frame and margins.
+    const QStyle* style = button->style();
+    const int frame = style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, button) +
+                      style->pixelMetric(QStyle::PM_ButtonDefaultIndicator, nullptr, button);
+    const int text = button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width();
+    const int width =
+        text + 2 * frame + style->pixelMetric(QStyle::PM_ButtonMargin, nullptr, button);
+    return QSize(std::min(hint.width(), width), hint.height());
+}
 
 QFrame* line(QWidget* parent, const char* name, const QColor& colour, int left, int top, int width)
 {

@@ -21,13 +21,19 @@ Widget* place(QWidget* parent, const char* name, int left, int top, int width, i
     return widget;
 }
 
-// The same for a control with a caption: a label, a button, a check box, an option button.
+// The least size at which a control shows its whole caption at its font.
+QSize captionSize(const QWidget* control);
+
+// The same for a control with a caption: a label, a button, a check box, an option button. The
+// designed size suits the designer's font; at the program's fonts the control grows to its
+// caption where it needs to, keeping its left and top.
 template <typename Widget>
 Widget* place(QWidget* parent, const char* name, const QString& caption, int left, int top,
               int width, int height)
 {
     Widget* widget = place<Widget>(parent, name, left, top, width, height);
     widget->setText(caption);
+    widget->resize(widget->size().expandedTo(captionSize(widget)));
     return widget;
 }
 

@@ -106,10 +106,9 @@ double fromText(QStringView text)
 
 QString toText(double value)
 {
-    if (std::isnan(value) || value == 0)
+    // A sum can leave the range of a double; like a typed number beyond it, it counts as 0.
+    if (!std::isfinite(value) || value == 0)
         return QStringLiteral("0");
-    if (std::isinf(value))
-        return value > 0 ? QStringLiteral("∞") : QStringLiteral("-∞");
 
     // "d.dddddddddddddde±x…": the value rounded to 15 significant digits, in any locale.
     char buffer[32];

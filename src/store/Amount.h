@@ -16,7 +16,8 @@ double fromText(QStringView text);
 // General form: at most 15 significant digits, no thousands separators, "-" for negatives, "."
 // as decimal point, no trailing zeros. Magnitudes from 1e15 up and below 1e-4 are written with an
 // exponent ("1.5E+15", "2.5E-05"), so that every value reads back through fromText. Only a sum
-// can leave the range of a double: infinities are written "∞" and "-∞", NaN "0".
+// can leave the range of a double: a value beyond it (±∞) and NaN are written "0", as fromText
+// reads a number beyond the range as 0.
 QString toText(double value);
 
 } // namespace Amount

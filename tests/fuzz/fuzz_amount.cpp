@@ -9,7 +9,7 @@
 namespace {
 
 // The written form of a finite value reads back to itself, and to the value within the 15
-// significant digits it keeps. Infinities come only from sums and are written as signs.
+// significant digits it keeps. Infinities come only from sums and are written "0".
 void checkValue(double value)
 {
     if (!std::isfinite(value))

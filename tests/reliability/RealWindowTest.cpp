@@ -16,8 +16,9 @@ namespace {
 
 constexpr int kRunMs = 3 * 60 * 1000;
 
-// Runs the program in the folder under Xvfb and a window manager, and closes its window there.
-void runAndCloseThroughTheWindowManager(const ProgramFolder& folder)
+// Runs the program in the folder under Xvfb and a window manager, and closes its window there;
+// with a size, after asking the window manager to resize the window to it.
+void runAndCloseThroughTheWindowManager(const ProgramFolder& folder, const QString& resize = {})
 {
     QStringList missing;
     for (const char* tool : {"xvfb-run", "Xvfb", "xauth", "openbox", "wmctrl"}) {
@@ -33,7 +34,7 @@ void runAndCloseThroughTheWindowManager(const ProgramFolder& folder)
     run.start(QStringLiteral("xvfb-run"),
               {QStringLiteral("-a"), QStringLiteral("-s"), QStringLiteral("-screen 0 1280x1024x24"),
                QStringLiteral("sh"), QStringLiteral(RELIABILITY_DIR "/close_by_window_manager.sh"),
-               folder.executable(), QStringLiteral("Kelvora v1.7")});
+               folder.executable(), QStringLiteral("Kelvora v1.7"), resize});
     const bool ended = run.waitForFinished(kRunMs);
     if (!ended) {
         run.kill();
@@ -73,13 +74,15 @@ TEST(RealWindow, NormalWindowKeepsItsPlaceAndOuterSizeFromRunToRun)
     settings.write("[MainForm]\nWinState=0\nLeft=1500\nTop=1200\nWidth=12000\nHeight=9000\n");
     settings.close();
 
+    // The second run is made smaller than it may be: it stops at its least outer size, 688 × 556.
     for (int run = 1; run <= 2; ++run) {
-        ASSERT_NO_FATAL_FAILURE(runAndCloseThroughTheWindowManager(folder));
+        ASSERT_NO_FATAL_FAILURE(
+            runAndCloseThroughTheWindowManager(folder, run == 2 ? "400,300" : ""));
         EXPECT_EQ(folder.setting(QStringLiteral("WinState")), QStringLiteral("0")) << run;
         EXPECT_EQ(folder.setting(QStringLiteral("Left")), QStringLiteral("1500")) << run;
         EXPECT_EQ(folder.setting(QStringLiteral("Top")), QStringLiteral("1200")) << run;
-        EXPECT_EQ(folder.setting(QStringLiteral("Width")), QStringLiteral("12000")) << run;
-        EXPECT_EQ(folder.setting(QStringLiteral("Height")), QStringLiteral("9000")) << run;
+        EXPECT_EQ(folder.setting(QStringLiteral("Width")), run == 2 ? "10320" : "12000") << run;
+        EXPECT_EQ(folder.setting(QStringLiteral("Height")), run == 2 ? "8340" : "9000") << run;
     }
 }
 

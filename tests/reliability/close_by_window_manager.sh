@@ -1,10 +1,12 @@
 #!/bin/sh
 # Runs inside xvfb-run: starts a window manager, then the program, asks the window manager to
 # close the program's window as its close button would, and ends with the program's exit status.
-# usage: close_by_window_manager.sh PROGRAM WINDOW_TITLE
+# With SIZE ("width,height"), the window manager first resizes the window, as a user would.
+# usage: close_by_window_manager.sh PROGRAM WINDOW_TITLE [SIZE]
 set -u
 program=$1
 title=$2
+size=${3:-}
 
 # Polls a command for up to 60 seconds.
 wait_for() {
@@ -30,6 +32,13 @@ wait_for wmctrl -m || { echo "the window manager did not come up" >&2; exit 90; 
 "$program" &
 app=$!
 wait_for window_listed || { echo "no window titled $title" >&2; kill "$app"; exit 91; }
+
+# Twice: the first request may come before the program has learnt its frame and least size.
+for attempt in ${size:+1 2}; do
+    sleep 1
+    wmctrl -r "$title" -e "0,-1,-1,$size" || { echo "wmctrl could not resize" >&2; kill "$app"; exit 93; }
+done
+[ -z "$size" ] || sleep 1
 
 wmctrl -c "$title" || { echo "wmctrl could not ask to close the window" >&2; kill "$app"; exit 92; }
 

@@ -8,14 +8,10 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include <algorithm>
-
 namespace {
 constexpr int kClientWidth = 6120;
 constexpr int kClientHeight = 1845;
 constexpr int kIconPixels = 32;
-// Labels may widen up to here, a small gap before the buttons' column.
-constexpr int kTextRightTwips = 4800;
 } // namespace
 
 AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
@@ -29,10 +25,10 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
     image->setPixmap(QIcon(QStringLiteral(":/icons/kelvora.png")).pixmap(kIconPixels));
     image->setGeometry(Twips::rect(240, 240, 480, 480));
 
-    addLabel("Label1", Product, Twips::rect(1080, 240, 1260, 180));
-    addLabel("Label2", Rights, Twips::rect(1080, 480, 2745, 180));
-    addLabel("Label3", WebSite, Twips::rect(1080, 840, 2160, 180));
-    addLabel("Label4", MailAddress, Twips::rect(1080, 1080, 1845, 180));
+    addLabel("Label1", Product, 240, 1260);
+    addLabel("Label2", Rights, 480, 2745);
+    addLabel("Label3", WebSite, 840, 2160);
+    addLabel("Label4", MailAddress, 1080, 1845);
 
     auto* ok = DialogLayout::place<QPushButton>(this, "Command1", QStringLiteral("確定"), 4920, 120,
                                                 1095, 375);
@@ -42,21 +38,12 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
     connect(mail, &QPushButton::clicked, this, &AboutForm::Command3_Click);
 }
 
-void AboutForm::addLabel(const char* name, const QString& text, const QRect& design)
+void AboutForm::addLabel(const char* name, const QString& text, int top, int width)
 {
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QLatin1String(name));
+    auto* label = DialogLayout::place<QLabel>(this, name, text, 1080, top, width, 180);
     // Plain text: an address shown here is read, not followed.
     label->setTextFormat(Qt::PlainText);
     label->setTextInteractionFlags(Qt::NoTextInteraction);
-    // The design height suits a 9-point font; a taller font would lose its descenders, so the
-    // label grows to one full line, and to the whole text, within the room left of the buttons.
-    const QSize needed = label->sizeHint();
-    QRect frame = design;
-    frame.setHeight(std::max(design.height(), needed.height()));
-    const int room = Twips::toPixels(kTextRightTwips) - design.left();
-    frame.setWidth(std::clamp(needed.width(), design.width(), room));
-    label->setGeometry(frame);
 }
 
 void AboutForm::Command1_Click()

@@ -20,5 +20,6 @@ public:
     void Command3_Click();
 
 private:
-    void addLabel(const char* name, const QString& text, const QRect& design);
+    // A label at the labels' left, in twips.
+    void addLabel(const char* name, const QString& text, int top, int width);
 };

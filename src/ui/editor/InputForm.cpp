@@ -58,6 +58,9 @@ void InputForm::buildControls()
     combo1_ = place<QComboBox>(this, "Combo1", 1080, 960, 4215, 345);
     combo1_->setEditable(true);
     combo1_->setInsertPolicy(QComboBox::NoInsert);
+    // What is typed is the category: completing it would store an existing category instead of
+    // a new one that begins the same way.
+    combo1_->setCompleter(nullptr);
     combo1_->setFont(DialogLayout::font(kCategoryFont, kFontPoints));
     combo1_->setEditText(QStringLiteral("Combo1"));
     place<QLabel>(this, "Label3", QStringLiteral("借用人"), 360, 1530, 540, 180);

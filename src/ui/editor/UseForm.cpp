@@ -5,6 +5,7 @@
 #include "store/DataStore.h"
 #include "ui/editor/InputForm.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -45,6 +46,10 @@ void UseForm::buildControls()
     connect(command3, &QPushButton::clicked, this, &UseForm::Command3_Click);
     connect(command4, &QPushButton::clicked, this, &UseForm::Command4_Click);
     connect(list1_, &QListWidget::itemDoubleClicked, this, &UseForm::Command1_Click);
+    list1_->installEventFilter(this);
+    list1_->viewport()->installEventFilter(this);
+    connect(list1_, &QListWidget::currentItemChanged, this,
+            [this] { currentPicked_ = userInput_; });
 
     setTabOrder(list1_, command1);
     setTabOrder(command1, command2);
@@ -103,13 +108,25 @@ void UseForm::Command1_Click()
         if (const std::optional<QString> text = selectedRowsText())
             editor_.setContentText(*text);
     } else if (windowTitle() == BorrowerTitle) {
-        // The list makes its first row current as soon as it has the focus; only a pick counts,
-        // so while no row is selected nothing is taken.
+        // The row the user last clicked or moved to, selected or not; the first row that the
+        // list makes current on taking the focus is no pick.
         const QListWidgetItem* current = list1_->currentItem();
-        if (current && !list1_->selectedItems().isEmpty())
+        if (current && currentPicked_)
             editor_.Text1()->setText(current->text());
     }
     accept();
+}
+
+// Taking the focus, the list makes its first row current by itself; a click or a key that
+// moves the current row is the user's.
+bool UseForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == list1_ && event->type() == QEvent::FocusIn)
+        userInput_ = false;
+    else if ((watched == list1_ && event->type() == QEvent::KeyPress) ||
+             (watched == list1_->viewport() && event->type() == QEvent::MouseButtonPress))
+        userInput_ = true;
+    return QDialog::eventFilter(watched, event);
 }
 
 void UseForm::Command2_Click()

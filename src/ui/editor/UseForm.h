@@ -33,6 +33,9 @@ public:
     void Command3_Click();
     void Command4_Click();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildControls();
     // The list the title names; none for any other title.
@@ -44,4 +47,8 @@ private:
     const DataStore& store_;
     QLineEdit* text1_ = nullptr;
     QListWidget* list1_ = nullptr;
+    // Whether the list's current row was made so by the user's click or key, not by the list
+    // itself on taking the focus.
+    bool userInput_ = false;
+    bool currentPicked_ = false;
 };

@@ -5,6 +5,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "platform/Module1.h"
+#include "platform/ScreenFit.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/Twips.h"
@@ -15,6 +16,7 @@
 #include "ui/main/RecordCellDelegate.h"
 #include "ui/main/RecordCommands.h"
 #include "ui/main/RecordListModel.h"
+#include "ui/main/RecordListView.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -22,11 +24,13 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolBar>
@@ -54,6 +58,17 @@ QRect central(int left, int top, int width, int height)
 QString twipsText(int pixels)
 {
     return QString::number(Twips::fromPixels(pixels));
+}
+
+// A stored place on a screen that has gone since, or a size beyond the screens, brought within
+// reach.
+QRect fitToScreens(const QRect& outer)
+{
+    QList<QRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens())
+        areas.append(screen->availableGeometry());
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    return ScreenFit::fit(outer, areas, primary ? primary->availableGeometry() : QRect());
 }
 } // namespace
 
@@ -134,7 +149,6 @@ void MainForm::buildToolbar()
     toolbar_->setFloatable(false);
     toolbar_->setIconSize(QSize(24, 24));
     toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    toolbar_->setContextMenuPolicy(Qt::PreventContextMenu);
     toolbar_->setFixedHeight(Twips::toPixels(kToolbarTwips));
 
     // ImageList1: the desktop theme's icon where there is one, else the one that ships with us.
@@ -202,11 +216,11 @@ void MainForm::buildControls()
         group->setObjectName(QString::fromLatin1(name));
         const int lefts[] = {inStrip ? 4320 : 1320, inStrip ? 5280 : 2280, inStrip ? 6240 : 3240};
         for (int i = 0; i < 3; ++i) {
-            auto* button = new QRadioButton(captions[i], parent);
-            button->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(i));
-            button->setGeometry(inStrip ? Twips::rect(lefts[i], top, 855, 375)
-                                        : central(lefts[i], top, 855, 375));
-            group->addButton(button, i);
+            const QByteArray button = name + QByteArray("_") + QByteArray::number(i);
+            group->addButton(
+                DialogLayout::place<QRadioButton>(parent, button.constData(), captions[i], lefts[i],
+                                                  inStrip ? top : top - kToolbarTwips, 855, 375),
+                i);
         }
         group->button(0)->setChecked(true);
         return group;
@@ -226,7 +240,7 @@ void MainForm::buildControls()
     connect(combo1_, &QComboBox::activated, this, [this] { Combo1_Click(); });
 
     model_ = new RecordListModel(store_.records, this);
-    listView_ = new QTableView(client);
+    listView_ = new RecordListView(client);
     listView_->setObjectName(QStringLiteral("ListView1"));
     listView_->setModel(model_);
     listView_->setItemDelegate(new RecordCellDelegate(listView_));
@@ -243,7 +257,12 @@ void MainForm::buildControls()
     for (int c = 0; c < kStoredColumns; ++c)
         listView_->setColumnWidth(c, kDesignColumnWidths[c]);
     listView_->setColumnHidden(RecordListModel::IndexColumn, true);
-    connect(listView_, &QTableView::doubleClicked, this, [this] { ListView1_DblClick(); });
+    // A double-click anywhere in a row, its check box too, edits that row.
+    connect(listView_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        listView_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                                QItemSelectionModel::Rows);
+        ListView1_DblClick();
+    });
 
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
@@ -279,16 +298,30 @@ void MainForm::layoutControls()
 bool MainForm::event(QEvent* event)
 {
     const bool handled = QMainWindow::event(event);
-    if (pendingOuterSize_ && isVisible() && !isMaximized() &&
+    if (isVisible() && !isMaximized() && !isFullScreen() &&
         (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
          event->type() == QEvent::Show)) {
         const QSize frame = frameGeometry().size() - size();
-        if (!frame.isEmpty()) {
-            resize(*pendingOuterSize_ - frame);
-            pendingOuterSize_.reset();
-        }
+        if (!frame.isEmpty())
+            followFrame(frame);
     }
     return handled;
+}
+
+// The least size and the stored size are the window's outer ones, but the window system sizes
+// the inside; the frame's size is known only once the window is shown.
+void MainForm::followFrame(const QSize& frame)
+{
+    setMinimumSize(QSize(kMinimumWidth, kMinimumHeight) - frame);
+    if (pendingOuterSize_) {
+        resize(*pendingOuterSize_ - frame);
+        pendingOuterSize_.reset();
+    }
+}
+
+QMenu* MainForm::createPopupMenu()
+{
+    return nullptr; // the toolbar is always shown: no menu to hide it
 }
 
 void MainForm::resizeEvent(QResizeEvent* event)
@@ -339,6 +372,7 @@ void MainForm::restoreWindow()
             frame.setWidth(static_cast<int>(*width / Twips::PerPixel));
         if (height)
             frame.setHeight(static_cast<int>(*height / Twips::PerPixel));
+        frame = fitToScreens(frame);
         move(frame.topLeft());
         resize(frame.size());
         // The stored size is the outer one; the frame's size is known only once it is shown.
@@ -599,7 +633,6 @@ void MainForm::View_Font_Click(int size)
     QFont font = listView_->font();
     font.setPointSize(size);
     listView_->setFont(font);
-    listView_->verticalHeader()->setDefaultSectionSize(QFontMetrics(font).height() + 6);
     settings_.setValue(QStringLiteral("Font"), QString::number(size));
     settings_.sync();
 }

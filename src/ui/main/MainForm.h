@@ -90,6 +90,8 @@ public:
     QComboBox* Combo1() const { return combo1_; }
     QAction* fontAction(int size) const;
 
+    QMenu* createPopupMenu() override;
+
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -103,6 +105,7 @@ private:
     void TypeDataInit();
     void restoreWindow();
     void openListEditor(const ListMode& mode);
+    void followFrame(const QSize& frame);
     void saveSettings();
     bool writeRecordFile();
     void report(const QList<FileProblem>& problems);

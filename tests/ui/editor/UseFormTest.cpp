@@ -142,16 +142,22 @@ TEST_F(UseFormTest, SelectedItemsJoinInRowOrderWithoutATrailingLineBreak)
     EXPECT_EQ(borrower, QStringLiteral("舊借用人"));
 }
 
-TEST_F(UseFormTest, BorrowerModeTakesOnlyTheCurrentRow)
+TEST_F(UseFormTest, BorrowerModeTakesTheRowLastClickedSelectedOrNot)
 {
-    const auto [content, borrower] = pickBorrower([](UseForm& form) {
-        form.List1()->item(0)->setSelected(true);
-        form.List1()->item(2)->setSelected(true);
-        form.List1()->setCurrentRow(1, QItemSelectionModel::Select);
-        click(form, "Command1");
-    });
-    EXPECT_EQ(borrower, QStringLiteral("李大同"));
-    EXPECT_EQ(content, QStringLiteral("舊內容"));
+    // Every click but the first holds Ctrl: several rows selected, or the row clicked last taken
+    // out of the selection again; either way that row is taken.
+    for (const QList<int>& rows : {QList<int>{0, 2, 1}, QList<int>{1, 1}}) {
+        const auto [content, borrower] = pickBorrower([&](UseForm& form) {
+            QListWidget* list = form.List1();
+            for (qsizetype i = 0; i < rows.size(); ++i)
+                QTest::mouseClick(list->viewport(), Qt::LeftButton,
+                                  i ? Qt::ControlModifier : Qt::NoModifier,
+                                  list->visualItemRect(list->item(rows[i])).center());
+            click(form, "Command1");
+        });
+        EXPECT_EQ(borrower, QStringLiteral("李大同"));
+        EXPECT_EQ(content, QStringLiteral("舊內容"));
+    }
 }
 
 TEST_F(UseFormTest, DoubleClickingARowHandsItBackAndCloses)
@@ -183,8 +189,10 @@ TEST_F(UseFormTest, NothingChosenLeavesTheEditorAsItWas)
     EXPECT_EQ(borrower.second, QStringLiteral("舊借用人"));
     // The first row the list makes current when it takes the focus is no pick.
     auto focused = pickBorrower([](UseForm& form) {
-        form.List1()->clearSelection();
-        form.List1()->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+        form.List1()->setFocus(Qt::TabFocusReason);
+        EXPECT_EQ(form.List1()->currentRow(), 0);
         click(form, "Command1");
     });
     EXPECT_EQ(focused.second, QStringLiteral("舊借用人"));

@@ -4,8 +4,12 @@
 #include "support/MainFormHarness.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDialog>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTableView>
 #include <QToolBar>
 #include <gtest/gtest.h>
@@ -147,6 +151,34 @@ TEST(MenuToolbarTest, EveryToolbarPositionReachesItsAction)
             }
         }
     }
+}
+
+// Counts the menus that open, and closes each again, which ends its modal loop.
+struct MenuCounter : QObject
+{
+    int opened = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && qobject_cast<QMenu*>(watched) && ++opened)
+            QMetaObject::invokeMethod(watched, "close", Qt::QueuedConnection);
+        return false;
+    }
+};
+
+TEST(MenuToolbarTest, ARightClickOnTheMenuBarOrTheToolbarOpensNoMenu)
+{
+    MainFormHarness h;
+    MainForm& f = h.start();
+    f.show();
+    MenuCounter menus;
+    qApp->installEventFilter(&menus);
+    for (QWidget* bar : {static_cast<QWidget*>(f.menuBar()), f.findChild<QWidget*>("Toolbar1")}) {
+        const QPoint spot(bar->width() - 4, bar->height() / 2);
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, spot, bar->mapToGlobal(spot));
+        QApplication::sendEvent(bar, &rightClick);
+    }
+    qApp->removeEventFilter(&menus);
+    EXPECT_EQ(menus.opened, 0);
 }
 
 TEST(MenuToolbarTest, FontSizeChoiceTicksItAloneAndIsStoredAtOnce)

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -51,6 +52,20 @@ Shown captureNextEditor(MainForm& main, void (*command)(MainForm&))
     });
     command(main);
     return s;
+}
+
+// As a user edits the second row: a click on the third row's text, then a double-click on the
+// second row's check box.
+void doubleClickSecondRowsCheckBox(MainForm& f)
+{
+    f.show();
+    auto* list = f.findChild<QTableView*>(QStringLiteral("ListView1"));
+    const QRect second = list->visualRect(f.listModel().index(1, 0));
+    const QPoint checkBox(second.left() + 8, second.center().y());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(f.listModel().index(2, 3)).center());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, checkBox);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, checkBox);
 }
 
 class RecordCommandsTest : public ::testing::Test
@@ -121,15 +136,15 @@ TEST_F(RecordCommandsTest, NewTakesTheCategoryTheFilterShows)
               QStringLiteral("未分類"));
 }
 
-TEST_F(RecordCommandsTest, EditFillsTheEditorFromTheSelectedRecord)
+TEST_F(RecordCommandsTest, ADoubleClickOnARowsCheckBoxFillsTheEditorFromThatRecord)
 {
     h.writeListFile(DataStore::TypeFileName, {"甲"});
     h.addRecord("2026/01/01", "借出", "甲", "一", "", "", "", "未歸還");
     h.addRecord("2026/02/03", "借入", "自訂", "二", "書\r\n筆", "30", "2026/05/01", "2024/01/05");
     h.addRecord("2026/03/01", "借出", "甲", "三", "", "", "", "未歸還");
     MainForm& f = h.start();
-    f.selectRow(1);
-    const Shown s = captureNextEditor(f, RecordCommands::ListView1_DblClick);
+    const Shown s = captureNextEditor(f, doubleClickSecondRowsCheckBox);
+    EXPECT_TRUE(f.listModel().isChecked(1)); // the check box was hit
     EXPECT_EQ(EditIndex, 2);
     EXPECT_EQ(s.title, QStringLiteral("編輯資料"));
     EXPECT_EQ(s.button, QStringLiteral("變更"));

@@ -2,7 +2,9 @@
 #include "ui/main/RecordListModel.h"
 
 #include <QAbstractItemModelTester>
+#include <QAction>
 #include <QColor>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -206,6 +208,29 @@ TEST_F(RecordList, LastRowIsSelectedAfterEveryFilterChange)
     f.selectStatusFilter(2);
     EXPECT_EQ(h.rows(), 0);
     EXPECT_EQ(h.selectedRow(), -1);
+}
+
+TEST_F(RecordList, TheSelectedLastRowStaysInViewAndTheHeadingsFollowTheFont)
+{
+    for (int i = 0; i < 40; ++i)
+        add(kLent, QStringLiteral("書"), {}, kOut);
+    h.settings().setValue(QStringLiteral("WinState"), QStringLiteral("0"));
+    h.settings().setValue(QStringLiteral("Font"), QStringLiteral("12"));
+    MainForm& f = h.start();
+    f.resize(800, 700);
+    f.show();
+    const QTableView* list = f.ListView1();
+    auto lastRowInView = [&] {
+        const QRect row = list->visualRect(f.listModel().index(39, 0));
+        return row.top() >= 0 && row.bottom() < list->viewport()->height();
+    };
+    ASSERT_TRUE(lastRowInView());
+    f.resize(800, 700 - 37); // as when the frame is taken off the stored outer size
+    EXPECT_TRUE(lastRowInView());
+    f.findChild<QAction*>(QStringLiteral("View_Font16"))->trigger();
+    EXPECT_TRUE(lastRowInView());
+    // The column headings are painted in the list's font too.
+    EXPECT_EQ(QFontInfo(list->horizontalHeader()->viewport()->font()).pointSize(), 16);
 }
 
 TEST_F(RecordList, ModelPassesTheItemModelTester)

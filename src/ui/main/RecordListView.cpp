@@ -1,0 +1,68 @@
+#include "ui/main/RecordListView.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QResizeEvent>
+#include <QScrollBar>
+
+RecordListView::RecordListView(QWidget* parent) : QTableView(parent)
+{
+    followFont();
+}
+
+void RecordListView::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        followFont();
+}
+
+// The header's style sheet keeps the header, and the viewport it paints its sections on, from
+// inheriting the list's font, so the font is handed to both.
+void RecordListView::followFont()
+{
+    QHeaderView* header = horizontalHeader();
+    header->setFont(font());
+    header->viewport()->setFont(font());
+    const int row = selectedRow();
+    const bool inView = row >= 0 && whollyWithin(row, viewport()->height());
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    // The header's height and the scroll bars' ranges follow at once.
+    updateGeometries();
+    if (inView)
+        bringIntoView(row);
+}
+
+void RecordListView::resizeEvent(QResizeEvent* event)
+{
+    const int row = selectedRow();
+    const int before = event->oldSize().height();
+    const bool pushedOut = row >= 0 && event->size().height() < before &&
+                           whollyWithin(row, before) && !whollyWithin(row, event->size().height());
+    // Updates the scroll bars to the new size first.
+    QTableView::resizeEvent(event);
+    if (pushedOut)
+        bringIntoView(row);
+}
+
+int RecordListView::selectedRow() const
+{
+    if (!selectionModel())
+        return -1;
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+bool RecordListView::whollyWithin(int row, int height) const
+{
+    const int top = rowViewportPosition(row);
+    return top >= 0 && top + rowHeight(row) <= height;
+}
+
+void RecordListView::bringIntoView(int row)
+{
+    const int left = horizontalScrollBar()->value();
+    scrollTo(model()->index(row, 0));
+    horizontalScrollBar()->setValue(left);
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QTableView>
+
+// The record list's view. Its rows and its column header follow its font, and its selected row
+// stays in view when the view gets lower or the rows taller, if the row was wholly in view
+// before: the window's frame, a scroll bar or a larger font would otherwise push the last row,
+// selected after every refresh, out of sight.
+class RecordListView : public QTableView
+{
+    Q_OBJECT
+public:
+    explicit RecordListView(QWidget* parent = nullptr);
+
+protected:
+    void changeEvent(QEvent* event) override;
+    // Called for the viewport's size.
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void followFont();
+    // The selected row, or -1.
+    int selectedRow() const;
+    bool whollyWithin(int row, int height) const;
+    // Scrolls the row into view, keeping the horizontal position.
+    void bringIntoView(int row);
+};
