@@ -7,6 +7,11 @@ bool isLineEnd(QChar c)
 {
     return c == u'\r' || c == u'\n';
 }
+
+bool isDelimiter(QChar c)
+{
+    return c == u',' || isLineEnd(c);
+}
 } // namespace
 
 bool FieldReader::atEnd() const
@@ -18,37 +23,114 @@ bool FieldReader::atEnd() const
     return contentFrom_ >= text_.size();
 }
 
-QStringView FieldReader::nextView()
+void FieldReader::readRecord(QStringView* fields, qsizetype count)
 {
-    const qsizetype size = text_.size();
-    if (pos_ >= size)
-        return {};
-    QStringView field;
-    if (text_[pos_] == u'"') {
-        // Fields are short: a plain scan is cheaper here than a general string search.
-        const QChar* begin = text_.data();
-        const qsizetype close = std::find(begin + pos_ + 1, begin + size, u'"') - begin;
-        field = text_.sliced(pos_ + 1, close - pos_ - 1);
-        pos_ = close + 1;
-        // Anything between the closing quote and the delimiter is not part of a field.
-        while (pos_ < size && text_[pos_] != u',' && !isLineEnd(text_[pos_]))
-            ++pos_;
-    } else {
-        qsizetype end = pos_;
-        while (end < size && text_[end] != u',' && !isLineEnd(text_[end]))
-            ++end;
-        field = text_.sliced(pos_, end - pos_);
-        pos_ = end;
+    atEnd();
+    if (contentFrom_ > pos_) {
+        damaged_.append(pos_);
+        pos_ = contentFrom_;
     }
-    skipDelimiter();
-    return field;
+    const qsizetype start = pos_;
+    bool damaged = false;
+    qsizetype read = 0;
+    for (;;) {
+        const QStringView value = field(damaged);
+        if (read < count)
+            fields[read] = value;
+        ++read;
+        if (pos_ >= text_.size() || text_[pos_] != u',')
+            break;
+        ++pos_;
+    }
+    for (qsizetype f = read; f < count; ++f)
+        fields[f] = {};
+    if (damaged || read != count)
+        damaged_.append(start);
+    skipLineEnd();
 }
 
-void FieldReader::skipDelimiter()
+// Leaves pos_ on the delimiter after the field, or at the end of the text.
+QStringView FieldReader::field(bool& damaged)
+{
+    const qsizetype size = text_.size();
+    const qsizetype open = pos_;
+    if (open >= size || text_[open] != u'"') {
+        pos_ = delimiterFrom(open);
+        return text_.sliced(open, pos_ - open);
+    }
+    const qsizetype close = quoteFrom(open + 1);
+    if (close < size && (close + 1 == size || isDelimiter(text_[close + 1]))) {
+        pos_ = close + 1;
+        return text_.sliced(open + 1, close - open - 1);
+    }
+    damaged = true;
+    // A "closing" quote on a later line that text follows is most likely the next line's opening
+    // one: this field lacks its closing quote and ends with its line.
+    const qsizetype lineEnd = lineEndFrom(open + 1, close);
+    if (lineEnd < close || close == size) {
+        pos_ = lineEnd;
+        return text_.sliced(open + 1, lineEnd - open - 1);
+    }
+    // A comma just before a quote that text follows: the quote opens the next field.
+    if (close - 1 > open && text_[close - 1] == u',') {
+        pos_ = close - 1;
+        return text_.sliced(open + 1, close - 2 - open);
+    }
+    // Text after a closing quote belongs to no field.
+    pos_ = delimiterFrom(close + 1);
+    return text_.sliced(open + 1, close - open - 1);
+}
+
+// Searches start ever further on: a quote found once serves every search up to it, so that a
+// file of unclosed quotes is scanned once, not once for every line.
+qsizetype FieldReader::quoteFrom(qsizetype from)
+{
+    if (from > quote_) {
+        // Fields are short: a plain scan is cheaper here than a general string search.
+        const QChar* begin = text_.data();
+        quote_ = std::find(begin + from, begin + text_.size(), u'"') - begin;
+    }
+    return quote_;
+}
+
+qsizetype FieldReader::delimiterFrom(qsizetype from) const
+{
+    while (from < text_.size() && !isDelimiter(text_[from]))
+        ++from;
+    return from;
+}
+
+// The first line end in [from, to), or to.
+qsizetype FieldReader::lineEndFrom(qsizetype from, qsizetype to) const
+{
+    while (from < to && !isLineEnd(text_[from]))
+        ++from;
+    return from;
+}
+
+void FieldReader::skipLineEnd()
 {
     if (pos_ >= text_.size())
         return;
     const QChar c = text_[pos_++];
     if (c == u'\r' && pos_ < text_.size() && text_[pos_] == u'\n')
         ++pos_;
+}
+
+QList<qsizetype> FieldReader::damagedLines() const
+{
+    QList<qsizetype> lines;
+    lines.reserve(damaged_.size());
+    qsizetype line = 1;
+    qsizetype at = 0;
+    for (const qsizetype offset : damaged_) {
+        // CR LF, a lone CR and a lone LF each end one line.
+        for (; at < offset; ++at) {
+            const QChar c = text_[at];
+            if (c == u'\n' || (c == u'\r' && (at + 1 >= text_.size() || text_[at + 1] != u'\n')))
+                ++line;
+        }
+        lines.append(line);
+    }
+    return lines;
 }

@@ -1,9 +1,11 @@
 #include "platform/MessageBox.h"
+#include "store/RecordFile.h"
 #include "support/MainFormHarness.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QTableView>
 #include <gtest/gtest.h>
 
@@ -208,10 +210,71 @@ TEST(MainFormLifecycle, UnreadableRecordFileIsNotOverwrittenWithoutConsent)
     EXPECT_TRUE(MessageBox::history()[0].text.contains(h.dir().path(DataStore::RecordFileName)));
     EXPECT_EQ(h.rows(), 0);
     MessageBox::clearHistory();
-    MessageBox::setNextAnswer(MessageBox::No);
+    // Return on the question keeps the file.
     EXPECT_TRUE(f.close());
     ASSERT_EQ(MessageBox::history().size(), 1);
     EXPECT_TRUE(QFileInfo(h.dir().path(DataStore::RecordFileName)).isDir());
+}
+
+TEST(MainFormLifecycle, UnreadableLegacyFileIsNamedAndStaysConvertibleUnlessTheUserAgrees)
+{
+    for (const int records : {0, 1, 2}) {
+        MainFormHarness h;
+        QDir(h.dir().dir()).mkdir(DataStore::LegacyFileName);
+        MainForm& f = h.start();
+        MessageBox::clearHistory();
+        for (int i = 0; i < records; ++i)
+            h.store().records.append(record(QStringLiteral("王")));
+        // No records: nothing to ask. One: Return keeps it convertible. Two: the user agrees.
+        if (records == 2)
+            MessageBox::setNextAnswer(MessageBox::Yes);
+        EXPECT_TRUE(f.close());
+        ASSERT_EQ(MessageBox::history().size(), records == 0 ? 0 : 1);
+        if (records > 0) {
+            EXPECT_TRUE(
+                MessageBox::history()[0].text.contains(h.dir().path(DataStore::LegacyFileName)));
+        }
+        EXPECT_EQ(h.dir().exists(DataStore::RecordFileName), records == 2) << records;
+    }
+}
+
+TEST(MainFormLifecycle, RecordFileChangedOutsideIsKeptBesideItBeforeTheClose)
+{
+    // Unchanged; rewritten; the same size and time with other bytes; created meanwhile.
+    for (int change = 0; change < 4; ++change) {
+        MainFormHarness h;
+        if (change < 3)
+            h.writeRecordFile({record(QStringLiteral("王"))});
+        MainForm& f = h.start();
+        const QString file = h.dir().path(DataStore::RecordFileName);
+        const QDateTime time = QFileInfo(file).lastModified();
+        QByteArray outside = h.dir().read(DataStore::RecordFileName);
+        if (change == 2)
+            outside.replace(big5(QStringLiteral("王")), big5(QStringLiteral("李")));
+        else if (change != 0)
+            outside =
+                big5(QStringLiteral("\"2026/02/03\",\"借入\",\"\",\"李\",\"\",\"\",\"\",\"\"\r\n"));
+        h.dir().write(DataStore::RecordFileName, outside);
+        QFile written(file);
+        if (change != 1 && change != 3) {
+            ASSERT_TRUE(written.open(QIODevice::Append) &&
+                        written.setFileTime(time, QFileDevice::FileModificationTime));
+        }
+        written.close();
+        h.store().records.append(record(QStringLiteral("陳")));
+        ASSERT_TRUE(f.close());
+        EXPECT_EQ(h.dir().read(DataStore::RecordFileName),
+                  RecordFile::serialize(h.store().records));
+        if (change == 0) {
+            EXPECT_TRUE(MessageBox::history().isEmpty());
+            EXPECT_FALSE(h.dir().exists(DataStore::RecordFileName + QStringLiteral(".bak")));
+            continue;
+        }
+        ASSERT_EQ(MessageBox::history().size(), 1) << change;
+        EXPECT_TRUE(MessageBox::history()[0].text.contains(file + QStringLiteral(".bak")));
+        EXPECT_EQ(h.dir().read(DataStore::RecordFileName + QStringLiteral(".bak")), outside);
+        MessageBox::clearHistory();
+    }
 }
 
 TEST(MainFormLifecycle, OverfullFilesAreReportedAndKept)
@@ -245,4 +308,7 @@ TEST(MainFormLifecycle, LegacyRegisterIsConvertedAtStartUp)
     EXPECT_EQ(h.dir().read(DataStore::RecordFileName),
               big5(QStringLiteral(
                   "\"2020/05/06\",\"借入\",\"書\",\"陳\",\"字典\",\"\",\"\",\"已歸還\"\r\n")));
+    // The file just written is the program's own: the close writes over it without a word.
+    EXPECT_TRUE(h.form().close());
+    EXPECT_TRUE(MessageBox::history().isEmpty());
 }
