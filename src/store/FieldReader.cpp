@@ -58,7 +58,10 @@ QStringView FieldReader::field(bool& damaged)
         pos_ = delimiterFrom(open);
         return text_.sliced(open, pos_ - open);
     }
-    const qsizetype close = quoteFrom(open + 1);
+    // Fields are short: a plain scan is cheaper here than a general string search. No later field
+    // opens before the quote this scan ends at, so the text is scanned once.
+    const QChar* begin = text_.data();
+    const qsizetype close = std::find(begin + open + 1, begin + size, u'"') - begin;
     if (close < size && (close + 1 == size || isDelimiter(text_[close + 1]))) {
         pos_ = close + 1;
         return text_.sliced(open + 1, close - open - 1);
@@ -79,18 +82,6 @@ QStringView FieldReader::field(bool& damaged)
     // Text after a closing quote belongs to no field.
     pos_ = delimiterFrom(close + 1);
     return text_.sliced(open + 1, close - open - 1);
-}
-
-// Searches start ever further on: a quote found once serves every search up to it, so that a
-// file of unclosed quotes is scanned once, not once for every line.
-qsizetype FieldReader::quoteFrom(qsizetype from)
-{
-    if (from > quote_) {
-        // Fields are short: a plain scan is cheaper here than a general string search.
-        const QChar* begin = text_.data();
-        quote_ = std::find(begin + from, begin + text_.size(), u'"') - begin;
-    }
-    return quote_;
 }
 
 qsizetype FieldReader::delimiterFrom(qsizetype from) const

@@ -34,7 +34,6 @@ public:
 
 private:
     QStringView field(bool& damaged);
-    qsizetype quoteFrom(qsizetype from);
     qsizetype delimiterFrom(qsizetype from) const;
     qsizetype lineEndFrom(qsizetype from, qsizetype to) const;
     void skipLineEnd();
@@ -43,8 +42,6 @@ private:
     qsizetype pos_ = 0;
     // Where atEnd() last found content; only line ends lie between pos_ and it.
     mutable qsizetype contentFrom_ = 0;
-    // The first double quote at or after the last search; none lies between the two.
-    qsizetype quote_ = -1;
     // Offsets where damaged records begin.
     QList<qsizetype> damaged_;
 };
