@@ -9,15 +9,20 @@ using Kind = FileProblem::Kind;
 
 DataStore::DataStore(const QString& appDir) : appDir_(appDir) {}
 
-bool DataStore::readBytes(const QString& fileName, QByteArray* bytes, QDateTime* modified,
-                          QList<FileProblem>& problems)
+bool DataStore::readText(const QString& fileName, QString* text, bool* decoded,
+                         FileFingerprint* version, QList<FileProblem>& problems)
 {
+    QByteArray bytes;
+    QDateTime modified;
     QString reason;
-    if (FileSystem::readAll(path(fileName), bytes, &reason, modified))
-        return true;
-    problems.append({Kind::Unreadable, path(fileName), reason});
-    protected_.insert(fileName, Protection::Unreadable);
-    return false;
+    if (!FileSystem::readAll(path(fileName), &bytes, &reason, &modified)) {
+        problems.append({Kind::Unreadable, path(fileName), reason});
+        protected_.insert(fileName, Protection::Unreadable);
+        return false;
+    }
+    *version = FileFingerprint(bytes, modified);
+    *text = Cp950::decode(bytes, decoded);
+    return true;
 }
 
 QList<FileProblem> DataStore::problemsOf(const QString& fileName, bool decoded,
@@ -34,13 +39,21 @@ QList<FileProblem> DataStore::problemsOf(const QString& fileName, bool decoded,
     return found;
 }
 
-void DataStore::keepOriginal(const QString& fileName, const QByteArray& bytes,
+void DataStore::keepOriginal(const QString& fileName, const FileFingerprint& loaded,
                              QList<FileProblem>& found)
 {
     if (found.isEmpty())
         return;
+    QByteArray bytes;
+    QDateTime modified;
     QString error;
-    const QString copy = FileSystem::keepCopy(path(fileName), bytes, &error);
+    QString copy;
+    if (FileSystem::readAll(path(fileName), &bytes, &error, &modified)) {
+        if (FileFingerprint(bytes, modified) == loaded)
+            copy = FileSystem::keepCopy(path(fileName), bytes, &error);
+        else
+            error = QStringLiteral("檔案在載入之後又被改過");
+    }
     if (copy.isEmpty())
         protected_.insert(fileName, Protection::NoCopy);
     for (FileProblem& p : found) {
@@ -51,13 +64,13 @@ void DataStore::keepOriginal(const QString& fileName, const QByteArray& bytes,
 
 void DataStore::convertLegacy(QList<FileProblem>& problems)
 {
-    QByteArray bytes;
-    // Unread, it stays protected: saving would create the record file and so end its conversion.
-    if (!readBytes(LegacyFileName, &bytes, nullptr, problems))
-        return;
+    QString text;
     bool decoded = true;
-    const ReadResult read =
-        RecordFile::parse(Cp950::decode(bytes, &decoded), RecordFile::Layout::Legacy, records);
+    FileFingerprint version;
+    // Unread, it stays protected: saving would create the record file and so end its conversion.
+    if (!readText(LegacyFileName, &text, &decoded, &version, problems))
+        return;
+    const ReadResult read = RecordFile::parse(text, RecordFile::Layout::Legacy, records);
     QString reason;
     QDateTime modified;
     const QByteArray converted = RecordFile::serialize(records, RecordFile::Layout::Legacy);
@@ -87,16 +100,13 @@ QList<FileProblem> DataStore::MainDataInit()
     records.setRecordNext(1);
     if (!FileSystem::exists(path(RecordFileName)))
         return problems;
-    QByteArray bytes;
-    QDateTime modified;
-    if (!readBytes(RecordFileName, &bytes, &modified, problems))
-        return problems;
-    recordFile_ = FileFingerprint(bytes, modified);
+    QString text;
     bool decoded = true;
-    const ReadResult read =
-        RecordFile::parse(Cp950::decode(bytes, &decoded), RecordFile::Layout::Current, records);
+    if (!readText(RecordFileName, &text, &decoded, &recordFile_, problems))
+        return problems;
+    const ReadResult read = RecordFile::parse(text, RecordFile::Layout::Current, records);
     QList<FileProblem> found = problemsOf(RecordFileName, decoded, read);
-    keepOriginal(RecordFileName, bytes, found);
+    keepOriginal(RecordFileName, recordFile_, found);
     return problems + found;
 }
 
@@ -137,13 +147,14 @@ QList<FileProblem> DataStore::loadList(NameList& list, const QString& fileName)
     list.assign({});
     if (!FileSystem::exists(path(fileName)))
         return problems;
-    QByteArray bytes;
-    if (!readBytes(fileName, &bytes, nullptr, problems))
-        return problems;
+    QString text;
     bool decoded = true;
-    const ReadResult read = ListFile::parse(Cp950::decode(bytes, &decoded), list);
+    FileFingerprint version;
+    if (!readText(fileName, &text, &decoded, &version, problems))
+        return problems;
+    const ReadResult read = ListFile::parse(text, list);
     problems = problemsOf(fileName, decoded, read);
-    keepOriginal(fileName, bytes, problems);
+    keepOriginal(fileName, version, problems);
     return problems;
 }
 

@@ -5,7 +5,6 @@
 #include "store/NameList.h"
 #include "store/RecordTable.h"
 
-#include <QByteArray>
 #include <QHash>
 #include <QList>
 #include <QString>
@@ -89,14 +88,16 @@ public:
     }
 
 private:
-    // Reads a file that exists; one that cannot be read is reported and protected.
-    bool readBytes(const QString& fileName, QByteArray* bytes, QDateTime* modified,
-                   QList<FileProblem>& problems);
+    // Reads and decodes a file that exists; one that cannot be read is reported and protected.
+    // Its bytes are let go before the text is parsed.
+    bool readText(const QString& fileName, QString* text, bool* decoded, FileFingerprint* version,
+                  QList<FileProblem>& problems);
     QList<FileProblem> problemsOf(const QString& fileName, bool decoded,
                                   const ReadResult& read) const;
-    // Keeps one copy of the bytes for all the problems found in a file; without one the file is
-    // protected.
-    void keepOriginal(const QString& fileName, const QByteArray& bytes, QList<FileProblem>& found);
+    // Keeps one copy of a file for all the problems found in it, of the version loaded only;
+    // without a copy the file is protected.
+    void keepOriginal(const QString& fileName, const FileFingerprint& loaded,
+                      QList<FileProblem>& found);
     void convertLegacy(QList<FileProblem>& problems);
 
     QString appDir_;

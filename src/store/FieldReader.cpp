@@ -23,10 +23,31 @@ bool FieldReader::atEnd() const
     return contentFrom_ >= text_.size();
 }
 
+// Leaves pos_ on the delimiter after the field, or at the end of the text.
+inline QStringView FieldReader::field(bool& damaged)
+{
+    const QChar* begin = text_.data();
+    const qsizetype size = text_.size();
+    const qsizetype open = pos_;
+    if (open >= size || begin[open] != u'"') {
+        pos_ = delimiterFrom(open);
+        return QStringView(begin + open, pos_ - open);
+    }
+    // Fields are short: a plain scan is cheaper here than a general string search. No later field
+    // opens before the quote this scan ends at, so the text is scanned once.
+    const qsizetype close = std::find(begin + open + 1, begin + size, u'"') - begin;
+    if (close + 1 < size ? isDelimiter(begin[close + 1]) : close + 1 == size) {
+        pos_ = close + 1;
+        return QStringView(begin + open + 1, close - open - 1);
+    }
+    damaged = true;
+    return unclosedField(open, close);
+}
+
 void FieldReader::readRecord(QStringView* fields, qsizetype count)
 {
-    atEnd();
-    if (contentFrom_ > pos_) {
+    if (pos_ < text_.size() && isLineEnd(text_[pos_])) {
+        atEnd();
         damaged_.append(pos_);
         pos_ = contentFrom_;
     }
@@ -49,28 +70,13 @@ void FieldReader::readRecord(QStringView* fields, qsizetype count)
     skipLineEnd();
 }
 
-// Leaves pos_ on the delimiter after the field, or at the end of the text.
-QStringView FieldReader::field(bool& damaged)
+// A quoted field whose closing quote is missing, or followed by something else than a delimiter.
+QStringView FieldReader::unclosedField(qsizetype open, qsizetype close)
 {
-    const qsizetype size = text_.size();
-    const qsizetype open = pos_;
-    if (open >= size || text_[open] != u'"') {
-        pos_ = delimiterFrom(open);
-        return text_.sliced(open, pos_ - open);
-    }
-    // Fields are short: a plain scan is cheaper here than a general string search. No later field
-    // opens before the quote this scan ends at, so the text is scanned once.
-    const QChar* begin = text_.data();
-    const qsizetype close = std::find(begin + open + 1, begin + size, u'"') - begin;
-    if (close < size && (close + 1 == size || isDelimiter(text_[close + 1]))) {
-        pos_ = close + 1;
-        return text_.sliced(open + 1, close - open - 1);
-    }
-    damaged = true;
     // A "closing" quote on a later line that text follows is most likely the next line's opening
     // one: this field lacks its closing quote and ends with its line.
     const qsizetype lineEnd = lineEndFrom(open + 1, close);
-    if (lineEnd < close || close == size) {
+    if (lineEnd < close || close == text_.size()) {
         pos_ = lineEnd;
         return text_.sliced(open + 1, lineEnd - open - 1);
     }
@@ -86,7 +92,8 @@ QStringView FieldReader::field(bool& damaged)
 
 qsizetype FieldReader::delimiterFrom(qsizetype from) const
 {
-    while (from < text_.size() && !isDelimiter(text_[from]))
+    const QChar* begin = text_.data();
+    while (from < text_.size() && !isDelimiter(begin[from]))
         ++from;
     return from;
 }

@@ -34,6 +34,7 @@ public:
 
 private:
     QStringView field(bool& damaged);
+    QStringView unclosedField(qsizetype open, qsizetype close);
     qsizetype delimiterFrom(qsizetype from) const;
     qsizetype lineEndFrom(qsizetype from, qsizetype to) const;
     void skipLineEnd();
