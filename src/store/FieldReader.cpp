@@ -46,6 +46,7 @@ inline QStringView FieldReader::field(bool& damaged)
 
 void FieldReader::readRecord(QStringView* fields, qsizetype count)
 {
+    // Empty lines before a record: no record, but the file would not be written back the same.
     if (pos_ < text_.size() && isLineEnd(text_[pos_])) {
         atEnd();
         damaged_.append(pos_);

@@ -16,7 +16,8 @@ struct ReadResult
 // a field opened by a double quote runs to the next double quote (commas and line breaks
 // included), any other field runs to the next comma or line end, and the record ends at a line
 // end outside quotes. A damaged line gives one record of what it holds and leaves the lines after
-// it alone: missing fields are empty, extra fields and text after a closing quote are dropped.
+// it alone: missing fields are empty, extra fields and text after a closing quote are dropped,
+// and a quoted field that lacks its closing quote ends with its line.
 class FieldReader
 {
 public:
