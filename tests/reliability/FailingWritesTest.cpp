@@ -245,20 +245,6 @@ TEST(FailingWrites, FilesWithoutTheirCopyAreWrittenOverOnlyWithConsent)
     EXPECT_TRUE(warnings()[0].text.contains(h.dir().path(DataStore::BorrowerFileName)));
     EXPECT_TRUE(warnings()[1].text.contains(h.dir().path(DataStore::RecordFileName)));
     EXPECT_EQ(snapshotOf(h.dir().dir()), before);
-
-    // The same for a version another program wrote meanwhile.
-    MainFormHarness other;
-    other.start();
-    other.dir().write(DataStore::RecordFileName, records);
-    const FolderSnapshot written = snapshotOf(other.dir().dir());
-    MessageBox::clearHistory();
-    {
-        FileSizeLimit full(kRoomOnDisk);
-        EXPECT_TRUE(other.form().close());
-    }
-    ASSERT_EQ(warnings().size(), 1);
-    EXPECT_TRUE(warnings()[0].text.contains(QStringLiteral("（檔案太大）")));
-    EXPECT_EQ(snapshotOf(other.dir().dir()), written);
 }
 
 // A folder that refuses a temporary file, holding a file that may be written: the file is
