@@ -391,9 +391,8 @@ QString problemText(const FileProblem& p)
 {
     switch (p.kind) {
     case FileProblem::Kind::Unreadable:
-        return QStringLiteral(
-                   "無法讀取檔案 "
-                   "%1（%2）。\n程式以空白的資料開始；結束時不會覆寫這個檔案，除非您同意。")
+        return QStringLiteral("無法讀取檔案 "
+                              "%1（%2）。\n程式以空白的資料開始；這個檔案不會被覆寫，除非您同意。")
             .arg(p.file, p.reason);
     case FileProblem::Kind::Undecodable:
         return QStringLiteral("檔案 %1 含有無法辨識的文字，這些字元已以「\uFFFD」顯示。")
