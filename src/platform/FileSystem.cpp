@@ -4,11 +4,51 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <optional>
+#include <unistd.h>
+#include <utility>
+
 namespace {
+const QString kIsFolder = QStringLiteral("這是一個資料夾，不是檔案");
+const QString kNotAFile = QStringLiteral("這不是一般的檔案");
+const QString kNoPermission = QStringLiteral("沒有存取權限");
+// "name.bak" … "name.bak999".
+constexpr int kCopyNames = 999;
+
 void setError(QString* error, const QString& text)
 {
     if (error)
-        *error = text;
+        *error = FileSystem::reasonText(text);
+}
+
+bool holds(const QString& path, const QByteArray& bytes)
+{
+    const QFileInfo info(path);
+    QByteArray held;
+    return info.isFile() && info.size() == bytes.size() &&
+           FileSystem::readAll(path, &held, nullptr) && held == bytes;
+}
+
+bool save(const QString& path, const QByteArray& bytes, QString* error)
+{
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    // Unbuffered, so that a failed write (a full disk) shows in writeDevice: commit() misses a
+    // failure of the buffer's last flush and would put the short file in place of the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        setError(error, file.errorString());
+        return false;
+    }
+    if (!FileSystem::writeDevice(file, bytes, error)) {
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        setError(error, file.errorString());
+        return false;
+    }
+    return true;
 }
 } // namespace
 
@@ -17,6 +57,11 @@ namespace FileSystem {
 bool exists(const QString& path)
 {
     return QFileInfo::exists(path);
+}
+
+bool isFile(const QString& path)
+{
+    return QFileInfo(path).isFile();
 }
 
 bool rename(const QString& from, const QString& to, QString* error)
@@ -28,13 +73,18 @@ bool rename(const QString& from, const QString& to, QString* error)
     return false;
 }
 
-bool readAll(const QString& path, QByteArray* bytes, QString* error)
+bool readAll(const QString& path, QByteArray* bytes, QString* error, QDateTime* modified)
 {
-    QFile file(path);
-    if (QFileInfo(path).isDir()) {
-        setError(error, QStringLiteral("這是一個資料夾，不是檔案"));
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        setError(error, kIsFolder);
         return false;
     }
+    if (info.exists() && !info.isFile()) {
+        setError(error, kNotAFile);
+        return false;
+    }
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         setError(error, file.errorString());
         return false;
@@ -44,6 +94,8 @@ bool readAll(const QString& path, QByteArray* bytes, QString* error)
         setError(error, file.errorString());
         return false;
     }
+    if (modified)
+        *modified = file.fileTime(QFileDevice::FileModificationTime);
     return true;
 }
 
@@ -61,36 +113,93 @@ bool writeDevice(QIODevice& device, const QByteArray& bytes, QString* error)
     return true;
 }
 
-bool writeAll(const QString& path, const QByteArray& bytes, QString* error)
+bool writeAll(const QString& path, const QByteArray& bytes, QString* error, QDateTime* modified)
 {
-    QSaveFile file(path);
-    // Unbuffered, so that a failed write (a full disk) shows in writeDevice: commit() misses a
-    // failure of the buffer's last flush and would put the short file in place of the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        setError(error, file.errorString());
+    const QFileInfo target(path);
+    std::optional<QByteArray> previous;
+    if (target.exists() && !QFileInfo(target.absolutePath()).isWritable()) {
+        // Written in place: a named pipe would block the program, and what the file holds now is
+        // kept to be put back.
+        if (!target.isFile() && !target.isDir()) {
+            setError(error, kNotAFile);
+            return false;
+        }
+        QByteArray held;
+        if (target.isFile() && readAll(path, &held, nullptr))
+            previous = held;
+    }
+    if (!save(path, bytes, error)) {
+        if (previous && !holds(path, *previous)) {
+            QFile file(path);
+            if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+                writeDevice(file, *previous, nullptr);
+        }
         return false;
     }
-    if (!writeDevice(file, bytes, error)) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        setError(error, file.errorString());
-        return false;
-    }
+    if (modified)
+        *modified = QFileInfo(path).lastModified();
     return true;
 }
 
-QString keepCopy(const QString& path)
+QString keepCopy(const QString& path, const QByteArray& bytes, QString* error)
 {
-    for (int n = 1; n < 1000; ++n) {
+    for (int n = 1; n <= kCopyNames; ++n) {
         const QString copy =
             path + QStringLiteral(".bak") + (n == 1 ? QString() : QString::number(n));
-        if (exists(copy))
+        if (exists(copy)) {
+            if (holds(copy, bytes))
+                return copy;
             continue;
-        return QFile::copy(path, copy) ? copy : QString();
+        }
+        // NewOnly: a file that takes the name meanwhile is not written over.
+        QFile file(copy);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+            if (exists(copy))
+                continue;
+            setError(error, file.errorString());
+            return {};
+        }
+        if (!writeDevice(file, bytes, error)) {
+            file.remove();
+            return {};
+        }
+        // On disk before the file it keeps is written over.
+        if (::fsync(file.handle()) != 0) {
+            setError(error, qt_error_string(errno));
+            file.remove();
+            return {};
+        }
+        return copy;
     }
+    setError(error,
+             QStringLiteral("%1.bak 到 %1.bak%2 都已經有其他檔案").arg(path).arg(kCopyNames));
     return {};
+}
+
+QString reasonText(const QString& systemText)
+{
+    static const QList<std::pair<int, QString>> common{
+        {ENOSPC, QStringLiteral("磁碟空間不足")},
+        {EACCES, kNoPermission},
+        {EPERM, kNoPermission},
+        {EROFS, QStringLiteral("這是唯讀的檔案系統")},
+        {EISDIR, kIsFolder},
+        {EFBIG, QStringLiteral("檔案太大")},
+        {ENOENT, QStringLiteral("檔案或資料夾不存在")},
+    };
+    // Compared with the system's own texts of the moment, in whatever language it speaks.
+    for (const auto& [code, words] : common) {
+        if (systemText == qt_error_string(code))
+            return words;
+    }
+    if (systemText == QSaveFile::tr("Filename refers to a directory"))
+        return kIsFolder;
+    const QString notWritable = QSaveFile::tr("Existing file %1 is not writable");
+    const qsizetype name = notWritable.indexOf(QStringLiteral("%1"));
+    if (name > 0 && systemText.startsWith(notWritable.first(name)) &&
+        systemText.endsWith(notWritable.sliced(name + 2)))
+        return kNoPermission;
+    return systemText;
 }
 
 } // namespace FileSystem

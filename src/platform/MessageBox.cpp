@@ -106,9 +106,10 @@ void MessageBox::warning(QWidget* parent, const QString& text)
     show(parent, text, WarningTitle, Exclamation, Ok, Ok);
 }
 
-bool MessageBox::confirm(QWidget* parent, const QString& text, const QString& title)
+bool MessageBox::confirm(QWidget* parent, const QString& text, const QString& title,
+                         Button defaultButton)
 {
-    return show(parent, text, title, Exclamation, Buttons(Yes) | No, Yes) == Yes;
+    return show(parent, text, title, Exclamation, Buttons(Yes) | No, defaultButton) == Yes;
 }
 
 QString MessageBox::input(QWidget* parent, const QString& prompt, const QString& title,

@@ -47,8 +47,10 @@ public:
                        Buttons buttons, Button defaultButton);
     // The program's warning: title "注意", exclamation icon, OK.
     static void warning(QWidget* parent, const QString& text);
-    // A confirmation: exclamation icon, Yes and No; true for Yes.
-    static bool confirm(QWidget* parent, const QString& text, const QString& title);
+    // A confirmation: exclamation icon, Yes and No; true for Yes. Where Yes would write over
+    // something that cannot be had back, No is the default button.
+    static bool confirm(QWidget* parent, const QString& text, const QString& title,
+                        Button defaultButton = Yes);
     // An input box; Cancel gives the empty text.
     static QString input(QWidget* parent, const QString& prompt, const QString& title,
                          const QString& defaultText = {});

@@ -5,45 +5,87 @@
 #include "store/ListFile.h"
 #include "store/RecordFile.h"
 
+using Kind = FileProblem::Kind;
+
 DataStore::DataStore(const QString& appDir) : appDir_(appDir) {}
 
-bool DataStore::readText(const QString& fileName, QString* text, QList<FileProblem>& problems)
+bool DataStore::readText(const QString& fileName, QString* text, bool* decoded,
+                         FileFingerprint* version, QList<FileProblem>& problems)
 {
-    const QString file = path(fileName);
     QByteArray bytes;
+    QDateTime modified;
     QString reason;
-    if (!FileSystem::readAll(file, &bytes, &reason)) {
-        problems.append({FileProblem::Kind::Unreadable, file, reason, {}});
+    if (!FileSystem::readAll(path(fileName), &bytes, &reason, &modified)) {
+        problems.append({Kind::Unreadable, path(fileName), reason});
+        protected_.insert(fileName, Protection::Unreadable);
         return false;
     }
-    bool clean = true;
-    *text = Cp950::decode(bytes, &clean);
-    if (!clean)
-        problems.append({FileProblem::Kind::Undecodable, file, {}, FileSystem::keepCopy(file)});
+    *version = FileFingerprint(bytes, modified);
+    *text = Cp950::decode(bytes, decoded);
     return true;
+}
+
+QList<FileProblem> DataStore::problemsOf(const QString& fileName, bool decoded,
+                                         const ReadResult& read) const
+{
+    QList<FileProblem> found;
+    const QString file = path(fileName);
+    if (!read.damagedLines.isEmpty())
+        found.append({Kind::Damaged, file, {}, read.damagedLines});
+    if (!decoded)
+        found.append({Kind::Undecodable, file});
+    if (!read.complete)
+        found.append({Kind::TooMany, file});
+    return found;
+}
+
+void DataStore::keepOriginal(const QString& fileName, const FileFingerprint& loaded,
+                             QList<FileProblem>& found)
+{
+    if (found.isEmpty())
+        return;
+    QByteArray bytes;
+    QDateTime modified;
+    QString error;
+    QString copy;
+    if (FileSystem::readAll(path(fileName), &bytes, &error, &modified)) {
+        if (FileFingerprint(bytes, modified) == loaded)
+            copy = FileSystem::keepCopy(path(fileName), bytes, &error);
+        else
+            error = QStringLiteral("檔案在載入之後又被改過");
+    }
+    if (copy.isEmpty())
+        protected_.insert(fileName, Protection::NoCopy);
+    for (FileProblem& p : found) {
+        p.copy = copy;
+        p.copyError = error;
+    }
 }
 
 void DataStore::convertLegacy(QList<FileProblem>& problems)
 {
     QString text;
-    if (!readText(LegacyFileName, &text, problems)) {
-        // Saving would create the record file and so end the chance to convert: protect it.
-        recordFileUnread_ = true;
+    bool decoded = true;
+    FileFingerprint version;
+    // Unread, it stays protected: saving would create the record file and so end its conversion.
+    if (!readText(LegacyFileName, &text, &decoded, &version, problems))
         return;
-    }
-    const bool complete = RecordFile::parse(text, RecordFile::Layout::Legacy, records);
+    const ReadResult read = RecordFile::parse(text, RecordFile::Layout::Legacy, records);
     QString reason;
-    const QByteArray bytes = RecordFile::serialize(records, RecordFile::Layout::Legacy);
-    const bool written = FileSystem::writeAll(path(RecordFileName), bytes, &reason);
+    QDateTime modified;
+    const QByteArray converted = RecordFile::serialize(records, RecordFile::Layout::Legacy);
+    const bool written = FileSystem::writeAll(path(RecordFileName), converted, &reason, &modified);
+    if (written)
+        recordFile_ = FileFingerprint(converted, modified);
     // An earlier Main.old is never replaced: then Main.csv stays, and is ignored from now on.
     const bool renamed = written && FileSystem::rename(path(LegacyFileName), path(LegacyKeptName));
-    // The records left out are all still in the legacy file, under whichever name it now has.
-    if (!complete) {
-        const QString kept = path(renamed ? LegacyKeptName : LegacyFileName);
-        problems.append({FileProblem::Kind::TooMany, path(LegacyFileName), {}, kept});
-    }
+    // What the conversion left out or changed is all still in the legacy file, whatever its name.
+    QList<FileProblem> found = problemsOf(LegacyFileName, decoded, read);
+    for (FileProblem& p : found)
+        p.copy = path(renamed ? LegacyKeptName : LegacyFileName);
+    problems += found;
     if (!written)
-        problems.append({FileProblem::Kind::NotConverted, path(RecordFileName), reason, {}});
+        problems.append({Kind::NotConverted, path(RecordFileName), reason});
 }
 
 QList<FileProblem> DataStore::MainDataInit()
@@ -55,26 +97,48 @@ QList<FileProblem> DataStore::MainDataInit()
         convertLegacy(problems);
         return problems;
     }
-    if (!FileSystem::exists(path(RecordFileName))) {
-        records.setRecordNext(1);
+    records.setRecordNext(1);
+    if (!FileSystem::exists(path(RecordFileName)))
         return problems;
-    }
     QString text;
-    if (!readText(RecordFileName, &text, problems)) {
-        recordFileUnread_ = true;
-        records.setRecordNext(1);
+    bool decoded = true;
+    if (!readText(RecordFileName, &text, &decoded, &recordFile_, problems))
         return problems;
-    }
-    if (!RecordFile::parse(text, RecordFile::Layout::Current, records)) {
-        const QString file = path(RecordFileName);
-        problems.append({FileProblem::Kind::TooMany, file, {}, FileSystem::keepCopy(file)});
-    }
-    return problems;
+    const ReadResult read = RecordFile::parse(text, RecordFile::Layout::Current, records);
+    QList<FileProblem> found = problemsOf(RecordFileName, decoded, read);
+    keepOriginal(RecordFileName, recordFile_, found);
+    return problems + found;
 }
 
 bool DataStore::MainDataClose(QString* error)
 {
-    return FileSystem::writeAll(path(RecordFileName), RecordFile::serialize(records), error);
+    const QByteArray bytes = RecordFile::serialize(records);
+    QDateTime modified;
+    if (!FileSystem::writeAll(path(RecordFileName), bytes, error, &modified))
+        return false;
+    recordFile_ = FileFingerprint(bytes, modified);
+    protected_.remove(RecordFileName);
+    protected_.remove(LegacyFileName);
+    return true;
+}
+
+OutsideVersion DataStore::keepOutsideVersion()
+{
+    OutsideVersion outside;
+    const QString file = path(RecordFileName);
+    // A file removed meanwhile leaves nothing to keep; a folder or a pipe in its place holds no
+    // version of it, and the write says what stands in its way.
+    if (!FileSystem::isFile(file))
+        return outside;
+    QByteArray bytes;
+    QDateTime modified;
+    if (FileSystem::readAll(file, &bytes, &outside.copyError, &modified)) {
+        if (FileFingerprint(bytes, modified) == recordFile_)
+            return outside;
+        outside.copy = FileSystem::keepCopy(file, bytes, &outside.copyError);
+    }
+    outside.found = true;
+    return outside;
 }
 
 QList<FileProblem> DataStore::loadList(NameList& list, const QString& fileName)
@@ -84,16 +148,20 @@ QList<FileProblem> DataStore::loadList(NameList& list, const QString& fileName)
     if (!FileSystem::exists(path(fileName)))
         return problems;
     QString text;
-    if (!readText(fileName, &text, problems))
+    bool decoded = true;
+    FileFingerprint version;
+    if (!readText(fileName, &text, &decoded, &version, problems))
         return problems;
-    if (!ListFile::parse(text, list)) {
-        const QString file = path(fileName);
-        problems.append({FileProblem::Kind::TooMany, file, {}, FileSystem::keepCopy(file)});
-    }
+    const ReadResult read = ListFile::parse(text, list);
+    problems = problemsOf(fileName, decoded, read);
+    keepOriginal(fileName, version, problems);
     return problems;
 }
 
 bool DataStore::saveList(const NameList& list, const QString& fileName, QString* error)
 {
-    return FileSystem::writeAll(path(fileName), ListFile::serialize(list.names()), error);
+    if (!FileSystem::writeAll(path(fileName), ListFile::serialize(list.names()), error))
+        return false;
+    protected_.remove(fileName);
+    return true;
 }

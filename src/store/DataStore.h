@@ -1,26 +1,43 @@
 #pragma once
 
+#include "store/FieldReader.h"
+#include "store/FileFingerprint.h"
 #include "store/NameList.h"
 #include "store/RecordTable.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 
 // Something wrong with a data file found while loading; the user is told, nothing is dropped
-// without a copy of the file being kept.
+// without a copy of the file being kept or the file being protected.
 struct FileProblem
 {
     enum class Kind
     {
         Unreadable,   // exists but could not be read; it is not overwritten without consent
-        Undecodable,  // bytes outside code page 950; a copy was kept
-        TooMany,      // more entries than the table or list holds; a copy was kept
+        Undecodable,  // bytes outside code page 950
+        Damaged,      // lines not in the file's form; each gave one record of what it holds
+        TooMany,      // more entries than the table or list holds
         NotConverted, // the legacy file could not be converted; its records are kept in memory
     };
     Kind kind;
-    QString file;   // full name
-    QString reason; // the system's words, when it gave any
-    QString copy;   // full name of the copy kept, if any
+    QString file;                // full name
+    QString reason = {};         // why it could not be read or written
+    QList<qsizetype> lines = {}; // Damaged: where the damaged records begin, 1-based
+    // A file that would not be written back the same is kept beside it first (for the legacy
+    // file: the file itself, under whichever name it now has). Without a copy the file is not
+    // overwritten without consent.
+    QString copy = {};      // full name of the copy kept
+    QString copyError = {}; // why no copy could be kept
+};
+
+// The record file as something else left it, found at shut-down before it is written.
+struct OutsideVersion
+{
+    bool found = false; // the file changed on disk since it was loaded or last written
+    QString copy;       // full name of the copy kept of that version
+    QString copyError;  // why no copy could be kept
 };
 
 // The register and the three reference lists, with the files they live in beside the program.
@@ -33,6 +50,14 @@ public:
     static inline const QString TypeFileName = QStringLiteral("Type.csv");
     static inline const QString AffairFileName = QStringLiteral("Affair.csv");
     static inline const QString BorrowerFileName = QStringLiteral("Borrower.csv");
+
+    // Why a file is not to be written over without the user's consent.
+    enum class Protection
+    {
+        None,
+        Unreadable, // it could not be read at start-up
+        NoCopy,     // it would not be written back the same, and no copy of it could be kept
+    };
 
     // appDir ends with "/", as every data file name is appDir followed by the bare name.
     explicit DataStore(const QString& appDir);
@@ -49,17 +74,34 @@ public:
     QList<FileProblem> MainDataInit();
     // Writes the whole table to the record file, replacing it in one step.
     bool MainDataClose(QString* error);
-    // True when the record file existed at start-up but could not be read.
-    bool recordFileUnread() const { return recordFileUnread_; }
+    // Before the record file is written at shut-down: when it changed on disk since it was
+    // loaded or last written (or appeared), keeps that version beside it.
+    OutsideVersion keepOutsideVersion();
 
     QList<FileProblem> loadList(NameList& list, const QString& fileName);
     bool saveList(const NameList& list, const QString& fileName, QString* error);
 
+    // Protection of a data file (bare name) until the program writes it.
+    Protection protection(const QString& fileName) const
+    {
+        return protected_.value(fileName, Protection::None);
+    }
+
 private:
-    // Reads and decodes a file that exists; records what went wrong.
-    bool readText(const QString& fileName, QString* text, QList<FileProblem>& problems);
+    // Reads and decodes a file that exists; one that cannot be read is reported and protected.
+    // Its bytes are let go before the text is parsed.
+    bool readText(const QString& fileName, QString* text, bool* decoded, FileFingerprint* version,
+                  QList<FileProblem>& problems);
+    QList<FileProblem> problemsOf(const QString& fileName, bool decoded,
+                                  const ReadResult& read) const;
+    // Keeps one copy of a file for all the problems found in it, of the version loaded only;
+    // without a copy the file is protected.
+    void keepOriginal(const QString& fileName, const FileFingerprint& loaded,
+                      QList<FileProblem>& found);
     void convertLegacy(QList<FileProblem>& problems);
 
     QString appDir_;
-    bool recordFileUnread_ = false;
+    QHash<QString, Protection> protected_;
+    // The record file as loaded or last written.
+    FileFingerprint recordFile_;
 };

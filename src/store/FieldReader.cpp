@@ -7,6 +7,11 @@ bool isLineEnd(QChar c)
 {
     return c == u'\r' || c == u'\n';
 }
+
+bool isDelimiter(QChar c)
+{
+    return c == u',' || isLineEnd(c);
+}
 } // namespace
 
 bool FieldReader::atEnd() const
@@ -18,37 +23,113 @@ bool FieldReader::atEnd() const
     return contentFrom_ >= text_.size();
 }
 
-QStringView FieldReader::nextView()
+// Leaves pos_ on the delimiter after the field, or at the end of the text.
+inline QStringView FieldReader::field(bool& damaged)
 {
+    const QChar* begin = text_.data();
     const qsizetype size = text_.size();
-    if (pos_ >= size)
-        return {};
-    QStringView field;
-    if (text_[pos_] == u'"') {
-        // Fields are short: a plain scan is cheaper here than a general string search.
-        const QChar* begin = text_.data();
-        const qsizetype close = std::find(begin + pos_ + 1, begin + size, u'"') - begin;
-        field = text_.sliced(pos_ + 1, close - pos_ - 1);
-        pos_ = close + 1;
-        // Anything between the closing quote and the delimiter is not part of a field.
-        while (pos_ < size && text_[pos_] != u',' && !isLineEnd(text_[pos_]))
-            ++pos_;
-    } else {
-        qsizetype end = pos_;
-        while (end < size && text_[end] != u',' && !isLineEnd(text_[end]))
-            ++end;
-        field = text_.sliced(pos_, end - pos_);
-        pos_ = end;
+    const qsizetype open = pos_;
+    if (open >= size || begin[open] != u'"') {
+        pos_ = delimiterFrom(open);
+        return QStringView(begin + open, pos_ - open);
     }
-    skipDelimiter();
-    return field;
+    // Fields are short: a plain scan is cheaper here than a general string search. No later field
+    // opens before the quote this scan ends at, so the text is scanned once.
+    const qsizetype close = std::find(begin + open + 1, begin + size, u'"') - begin;
+    if (close + 1 < size ? isDelimiter(begin[close + 1]) : close + 1 == size) {
+        pos_ = close + 1;
+        return QStringView(begin + open + 1, close - open - 1);
+    }
+    damaged = true;
+    return unclosedField(open, close);
 }
 
-void FieldReader::skipDelimiter()
+void FieldReader::readRecord(QStringView* fields, qsizetype count)
+{
+    // Empty lines before a record: no record, but the file would not be written back the same.
+    if (pos_ < text_.size() && isLineEnd(text_[pos_])) {
+        atEnd();
+        damaged_.append(pos_);
+        pos_ = contentFrom_;
+    }
+    const qsizetype start = pos_;
+    bool damaged = false;
+    qsizetype read = 0;
+    for (;;) {
+        const QStringView value = field(damaged);
+        if (read < count)
+            fields[read] = value;
+        ++read;
+        if (pos_ >= text_.size() || text_[pos_] != u',')
+            break;
+        ++pos_;
+    }
+    for (qsizetype f = read; f < count; ++f)
+        fields[f] = {};
+    if (damaged || read != count)
+        damaged_.append(start);
+    skipLineEnd();
+}
+
+// A quoted field whose closing quote is missing, or followed by something else than a delimiter.
+QStringView FieldReader::unclosedField(qsizetype open, qsizetype close)
+{
+    // A "closing" quote on a later line that text follows is most likely the next line's opening
+    // one: this field lacks its closing quote and ends with its line.
+    const qsizetype lineEnd = lineEndFrom(open + 1, close);
+    if (lineEnd < close || close == text_.size()) {
+        pos_ = lineEnd;
+        return text_.sliced(open + 1, lineEnd - open - 1);
+    }
+    // A comma just before a quote that text follows: the quote opens the next field.
+    if (close - 1 > open && text_[close - 1] == u',') {
+        pos_ = close - 1;
+        return text_.sliced(open + 1, close - 2 - open);
+    }
+    // Text after a closing quote belongs to no field.
+    pos_ = delimiterFrom(close + 1);
+    return text_.sliced(open + 1, close - open - 1);
+}
+
+qsizetype FieldReader::delimiterFrom(qsizetype from) const
+{
+    const QChar* begin = text_.data();
+    while (from < text_.size() && !isDelimiter(begin[from]))
+        ++from;
+    return from;
+}
+
+// The first line end in [from, to), or to.
+qsizetype FieldReader::lineEndFrom(qsizetype from, qsizetype to) const
+{
+    while (from < to && !isLineEnd(text_[from]))
+        ++from;
+    return from;
+}
+
+void FieldReader::skipLineEnd()
 {
     if (pos_ >= text_.size())
         return;
     const QChar c = text_[pos_++];
     if (c == u'\r' && pos_ < text_.size() && text_[pos_] == u'\n')
         ++pos_;
+}
+
+QList<qsizetype> FieldReader::damagedLines() const
+{
+    QList<qsizetype> lines;
+    lines.reserve(damaged_.size());
+    qsizetype line = 1;
+    qsizetype at = 0;
+    for (const qsizetype offset : damaged_) {
+        // CR LF, a lone CR and a lone LF each end one line.
+        for (; at < offset; ++at) {
+            const QChar c = text_[at];
+            if (c == u'\n' || (c == u'\r' && (at + 1 >= text_.size() || text_[at + 1] != u'\n')))
+                ++line;
+        }
+        lines.append(line);
+    }
+    return lines;
 }

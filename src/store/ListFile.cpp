@@ -13,19 +13,23 @@ QByteArray serialize(const QStringList& names)
     return Cp950::encode(text);
 }
 
-bool parse(QStringView text, NameList& list)
+ReadResult parse(QStringView text, NameList& list)
 {
     FieldReader reader(text);
     QStringList names;
+    ReadResult result;
+    QStringView name;
     while (!reader.atEnd()) {
         if (names.size() >= list.capacity()) {
-            list.assign(names);
-            return false;
+            result.complete = false;
+            break;
         }
-        names.append(reader.next());
+        reader.readRecord(&name, 1);
+        names.append(name.toString());
     }
     list.assign(names);
-    return true;
+    result.damagedLines = reader.damagedLines();
+    return result;
 }
 
 } // namespace ListFile

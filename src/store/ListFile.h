@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/FieldReader.h"
 #include "store/NameList.h"
 
 #include <QByteArray>
@@ -9,8 +10,8 @@
 namespace ListFile {
 
 QByteArray serialize(const QStringList& names);
-// Replaces the list with the names read; false when the text holds more names than the list
-// takes (the first ones up to its capacity are kept).
-bool parse(QStringView text, NameList& list);
+// Replaces the list with the names read; of more names than the list takes, the first ones up to
+// its capacity are kept.
+ReadResult parse(QStringView text, NameList& list);
 
 } // namespace ListFile

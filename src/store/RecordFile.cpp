@@ -63,34 +63,40 @@ QByteArray serialize(const RecordTable& table, Layout amountsFrom)
     return Cp950::encode(text);
 }
 
-bool parse(QStringView text, Layout layout, RecordTable& table)
+ReadResult parse(QStringView text, Layout layout, RecordTable& table)
 {
     FieldReader reader(text);
     SharedTexts shared;
+    const bool legacy = layout == Layout::Legacy;
+    QStringView f[LoanRecord::FieldCount];
+    ReadResult result;
     int slot = 1;
     while (!reader.atEnd()) {
         if (slot > RecordTable::Capacity) {
-            table.setRecordNext(slot);
-            return false;
+            result.complete = false;
+            break;
         }
+        reader.readRecord(f, legacy ? LegacyFieldCount : LoanRecord::FieldCount);
         LoanRecord& r = table[slot];
-        r.Date = reader.next();
-        r.Direction = shared.fixed(reader.nextView());
-        r.Category = shared.category(reader.nextView());
-        r.Borrower = reader.next();
-        r.Content = reader.next();
-        if (layout == Layout::Current) {
-            r.Amount = reader.next();
-            r.DueDate = reader.next();
-        } else {
+        r.Date = f[0].toString();
+        r.Direction = shared.fixed(f[1]);
+        r.Category = shared.category(f[2]);
+        r.Borrower = f[3].toString();
+        r.Content = f[4].toString();
+        if (legacy) {
             r.Amount.clear();
             r.DueDate.clear();
+            r.Status = shared.fixed(f[5]);
+        } else {
+            r.Amount = f[5].toString();
+            r.DueDate = f[6].toString();
+            r.Status = shared.fixed(f[7]);
         }
-        r.Status = shared.fixed(reader.nextView());
         ++slot;
     }
     table.setRecordNext(slot);
-    return true;
+    result.damagedLines = reader.damagedLines();
+    return result;
 }
 
 } // namespace RecordFile

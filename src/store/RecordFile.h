@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/FieldReader.h"
 #include "store/RecordTable.h"
 
 #include <QByteArray>
@@ -14,13 +15,14 @@ enum class Layout
     Current,
     Legacy
 };
+inline constexpr int LegacyFieldCount = 6;
 
 // The whole table as the file's bytes. Legacy writes the current layout from records read from a
 // legacy file: their Amount and DueDate are written empty whatever the slots hold.
 QByteArray serialize(const RecordTable& table, Layout amountsFrom = Layout::Current);
 
-// Reads records of the given layout into slots 1, 2, … and sets RecordNext. Returns false when the
-// text holds more records than the table: the first Capacity are kept.
-bool parse(QStringView text, Layout layout, RecordTable& table);
+// Reads records of the given layout into slots 1, 2, … and sets RecordNext. When the text holds
+// more records than the table, the first Capacity are kept.
+ReadResult parse(QStringView text, Layout layout, RecordTable& table);
 
 } // namespace RecordFile

@@ -5,6 +5,10 @@
 #include "store/ListFile.h"
 #include "store/NameList.h"
 
+#include <QRegularExpression>
+
+#include <functional>
+
 namespace {
 
 QString throughCodePage(const QString& text)
@@ -37,6 +41,78 @@ QString where(int slot, int field)
     return QStringLiteral("record %1, field %2").arg(slot).arg(field);
 }
 
+// Records as their fields in file order, with what the reading found besides.
+struct Read
+{
+    QList<QStringList> records;
+    ReadResult result;
+};
+
+Read readRecords(QStringView text, RecordFile::Layout layout)
+{
+    static RecordTable table; // large; the slots past RecordNext are never read
+    Read read{{}, RecordFile::parse(text, layout, table)};
+    for (int i = 1; i < table.RecordNext(); ++i) {
+        QStringList fields;
+        for (int f = 0; f < LoanRecord::FieldCount; ++f) {
+            if (layout == RecordFile::Layout::Current || (f != 5 && f != 6))
+                fields.append(table[i].field(f));
+        }
+        read.records.append(fields);
+    }
+    return read;
+}
+
+Read readNames(QStringView text)
+{
+    NameList list(500);
+    Read read{{}, ListFile::parse(text, list)};
+    for (const QString& name : list.names())
+        read.records.append({name});
+    return read;
+}
+
+// Records end with their lines: a line after any text reads as one more record, and the text
+// before it reads as it did alone. Without double quotes each line is a record of its
+// comma-separated fields, and exactly the lines out of form are reported: those with another
+// number of fields, and the first of each run of empty lines before the last record.
+void checkLines(QStringView text, qsizetype count, const std::function<Read(QStringView)>& read)
+{
+    const Read alone = read(text);
+    QStringList added;
+    for (qsizetype f = 0; f < count; ++f)
+        added.append(QStringLiteral("L%1").arg(f));
+    const Read followed = read(text.toString() + QStringLiteral("\r\n\"") +
+                               added.join(QStringLiteral("\",\"")) + u'"');
+    if (alone.result.complete && followed.result.complete) {
+        require(followed.records == alone.records + QList<QStringList>{added},
+                "a line is read the same whatever the lines before it hold");
+    }
+    if (text.contains(u'"') || !alone.result.complete)
+        return;
+    // CR LF, a lone CR and a lone LF each end a line.
+    static const QRegularExpression lineEnd(QStringLiteral("\r\n|\r|\n"));
+    QStringList lines = text.toString().split(lineEnd);
+    while (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    QList<QStringList> records;
+    QList<qsizetype> damaged;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (lines[i].isEmpty()) {
+            if (i == 0 || !lines[i - 1].isEmpty())
+                damaged.append(i + 1);
+            continue;
+        }
+        QStringList fields = lines[i].split(u',');
+        if (fields.size() != count)
+            damaged.append(i + 1);
+        fields.resize(count);
+        records.append(fields);
+    }
+    require(alone.records == records, "without quotes each line is one record");
+    require(alone.result.damagedLines == damaged, "the lines out of form are reported");
+}
+
 } // namespace
 
 namespace FileRoundTrip {
@@ -47,14 +123,21 @@ void checkRecordFile(QByteArrayView input, RecordFile::Layout layout)
     static RecordTable loaded;
     static RecordTable again;
     bool clean = false;
-    RecordFile::parse(Cp950::decode(input, &clean), layout, loaded);
+    const QString text = Cp950::decode(input, &clean);
+    RecordFile::parse(text, layout, loaded);
     require(loaded.count() <= RecordTable::Capacity, "no more records than the table holds");
+    checkLines(text,
+               layout == RecordFile::Layout::Current ? LoanRecord::FieldCount
+                                                     : RecordFile::LegacyFieldCount,
+               [layout](QStringView t) { return readRecords(t, layout); });
     if (anyQuote(loaded))
         return;
 
     const QByteArray written = RecordFile::serialize(loaded, layout);
-    require(RecordFile::parse(Cp950::decode(written), RecordFile::Layout::Current, again),
-            "a written table fits the table again");
+    const ReadResult back =
+        RecordFile::parse(Cp950::decode(written), RecordFile::Layout::Current, again);
+    require(back.complete, "a written table fits the table again");
+    require(back.damagedLines.isEmpty(), "a written file is in form");
     require(again.count() == loaded.count(), "a written file reads back as many records",
             QStringLiteral("%1 then %2").arg(loaded.count()).arg(again.count()));
 
@@ -80,14 +163,18 @@ void checkListFile(QByteArrayView input)
     // The smallest capacity of the three lists, so that overfull files are reached too.
     NameList loaded(500);
     bool clean = false;
-    ListFile::parse(Cp950::decode(input, &clean), loaded);
+    const QString text = Cp950::decode(input, &clean);
+    ListFile::parse(text, loaded);
     require(loaded.count() <= loaded.capacity(), "no more names than the list holds");
+    checkLines(text, 1, readNames);
     if (anyQuote(loaded.names()))
         return;
 
     const QByteArray written = ListFile::serialize(loaded.names());
     NameList again(loaded.capacity());
-    require(ListFile::parse(Cp950::decode(written), again), "a written list fits the list again");
+    const ReadResult back = ListFile::parse(Cp950::decode(written), again);
+    require(back.complete, "a written list fits the list again");
+    require(back.damagedLines.isEmpty(), "a written file is in form");
     require(again.count() == loaded.count(), "a written file reads back as many names",
             QStringLiteral("%1 then %2").arg(loaded.count()).arg(again.count()));
 

@@ -2,14 +2,21 @@
 #include "FolderSnapshot.h"
 #include "RecordSamples.h"
 #include "export/CsvExport.h"
+#include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "support/MainFormHarness.h"
 
 #include <QDialog>
+#include <QFile>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 // Every file the program writes, written while the disk takes no more than a few bytes: the user
 // is told which file, the file that was there before stays whole, and nothing in memory is lost.
@@ -41,6 +48,20 @@ void clickButton(QDialog& dialog, const char* name)
     auto* button = dialog.findChild<QPushButton*>(QString::fromLatin1(name));
     ASSERT_NE(button, nullptr) << name;
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Runs work in a child process as an ordinary user ("nobody" when the tests run as root, whom no
+// permission stops); true when it returned true there.
+bool asOrdinaryUser(const std::function<bool()>& work)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(2);
+        ::_exit(work() ? 0 : 1);
+    }
+    int status = 0;
+    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 TEST(FailingWrites, RecordFileAtCloseKeepsThePreviousFileAndTheRecords)
@@ -161,7 +182,8 @@ TEST(FailingWrites, ListFileAtDoneKeepsThePreviousFileAndTheNewList)
         ASSERT_TRUE(opened);
 
         ASSERT_EQ(warnings().size(), 1);
-        EXPECT_TRUE(warnings()[0].text.contains(h.dir().path(c.fileName)))
+        EXPECT_TRUE(
+            warnings()[0].text.contains(h.dir().path(c.fileName) + QStringLiteral("（檔案太大）")))
             << warnings()[0].text.toStdString();
         EXPECT_EQ(snapshotOf(h.dir().dir()), before);
         EXPECT_EQ((h.store().*c.list).names(), names + QStringList{QStringLiteral("新名稱")});
@@ -193,6 +215,63 @@ TEST(FailingWrites, ExportKeepsTheEarlierExportAndTheList)
     EXPECT_EQ(snapshotOf(h.dir().dir()), before);
     EXPECT_EQ(h.rows(), rows);
     EXPECT_EQ(h.store().records.count(), 31);
+}
+
+// A file that would not be written back the same, whose copy cannot be made: the user is told
+// why, and is asked before it is written over, Return keeping it.
+TEST(FailingWrites, FilesWithoutTheirCopyAreWrittenOverOnlyWithConsent)
+{
+    MainFormHarness h;
+    const QByteArray records = recordFileOf(sampleRecords(20));
+    h.dir().write(DataStore::RecordFileName, records + "\r\n" + records);
+    QStringList names;
+    for (int i = 1; i <= 501; ++i)
+        names.append(QStringLiteral("名稱%1").arg(i));
+    h.writeListFile(DataStore::BorrowerFileName, names);
+    {
+        FileSizeLimit full(kRoomOnDisk);
+        h.start();
+    }
+    ASSERT_EQ(warnings().size(), 2);
+    for (const MessageBox::Shown& box : warnings())
+        EXPECT_TRUE(box.text.contains(QStringLiteral("無法另存原來的檔案（檔案太大）")))
+            << box.text.toStdString();
+    const FolderSnapshot before = snapshotOf(h.dir().dir());
+    MessageBox::clearHistory();
+    Modal::setNextHandler([](QDialog& editor) { clickButton(editor, "Command1"); });
+    h.form().Set_Borrower_Click();
+    EXPECT_TRUE(h.form().close());
+    ASSERT_EQ(warnings().size(), 2);
+    EXPECT_TRUE(warnings()[0].text.contains(h.dir().path(DataStore::BorrowerFileName)));
+    EXPECT_TRUE(warnings()[1].text.contains(h.dir().path(DataStore::RecordFileName)));
+    EXPECT_EQ(snapshotOf(h.dir().dir()), before);
+}
+
+// A folder that refuses a temporary file, holding a file that may be written: the file is
+// written in place, and a write that fails half-way puts the previous bytes back.
+TEST(FailingWrites, ReadOnlyFolderGetsTheFileWrittenInPlaceOrLeftWhole)
+{
+    TempAppDir app;
+    const QString file = app.path(DataStore::TypeFileName);
+    app.write(DataStore::TypeFileName, "previous");
+    const QByteArray folder = QFile::encodeName(app.dir());
+    ASSERT_EQ(::chmod(QFile::encodeName(app.dir() + QStringLiteral("..")), 0755), 0);
+    ASSERT_EQ(::chmod(folder, 0555), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(file), 0666), 0);
+    EXPECT_TRUE(asOrdinaryUser([&] {
+        QString error;
+        {
+            FileSizeLimit full(kRoomOnDisk);
+            if (FileSystem::writeAll(file, QByteArray(2 * kRoomOnDisk, 'x'), &error) ||
+                error != QStringLiteral("檔案太大"))
+                return false;
+        }
+        QByteArray held;
+        return FileSystem::readAll(file, &held, nullptr) && held == "previous" &&
+               FileSystem::writeAll(file, "new", &error);
+    }));
+    ::chmod(folder, 0755);
+    EXPECT_EQ(snapshotOf(app.dir()), (FolderSnapshot{{DataStore::TypeFileName, "new"}}));
 }
 
 } // namespace

@@ -4,10 +4,12 @@
 #include "support/TestSupport.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sys/stat.h>
 
 namespace {
 
@@ -53,27 +55,91 @@ TEST_F(DataStoreTest, NoFileGivesAnEmptyRegister)
 {
     EXPECT_TRUE(store.MainDataInit().isEmpty());
     EXPECT_EQ(store.records.RecordNext(), 1);
-    EXPECT_FALSE(store.recordFileUnread());
     QString error;
     ASSERT_TRUE(store.MainDataClose(&error));
     EXPECT_TRUE(app.exists(DataStore::RecordFileName));
     EXPECT_TRUE(app.read(DataStore::RecordFileName).isEmpty());
 }
 
-TEST_F(DataStoreTest, TooManyRecordsKeepsTheFirstAndACopy)
+TEST_F(DataStoreTest, TooManyRecordsKeepsTheFirstAndOneCopyForAllProblems)
 {
-    QByteArray bytes;
+    QByteArray bytes = "\r\n";
     for (int i = 1; i <= RecordTable::Capacity + 1; ++i)
         bytes += line(sample(i));
     app.write(DataStore::RecordFileName, bytes);
     const QList<FileProblem> problems = store.MainDataInit();
-    ASSERT_EQ(problems.size(), 1);
-    EXPECT_EQ(problems[0].kind, Kind::TooMany);
-    EXPECT_EQ(problems[0].file, app.path("Main1.csv"));
+    ASSERT_EQ(problems.size(), 2);
+    EXPECT_EQ(problems[0].kind, Kind::Damaged);
+    EXPECT_EQ(problems[1].kind, Kind::TooMany);
+    EXPECT_EQ(problems[1].file, app.path("Main1.csv"));
     EXPECT_EQ(problems[0].copy, app.path("Main1.csv.bak"));
+    EXPECT_EQ(problems[1].copy, app.path("Main1.csv.bak"));
     EXPECT_EQ(app.read("Main1.csv.bak"), bytes);
+    EXPECT_FALSE(app.exists("Main1.csv.bak2"));
     EXPECT_EQ(store.records.count(), RecordTable::Capacity);
     EXPECT_EQ(store.records[RecordTable::Capacity], sample(RecordTable::Capacity));
+}
+
+// The records after a damaged line read as they are; the user learns the line; the original is
+// kept byte for byte before anything is written over it.
+TEST_F(DataStoreTest, DamagedLineLeavesTheOtherRecordsAndTheFileIsKept)
+{
+    const struct
+    {
+        const char* name;
+        int count;
+        int at;
+        QString from;
+        QString to;
+        qsizetype line;
+    } cases[] = {
+        {"empty line", 50, 10, "\r\n", "\r\n\r\n", 11},
+        {"seven fields", 50, 20, ",\"未歸還\"", "", 20},
+        {"seven fields in a full table", RecordTable::Capacity, 20, ",\"未歸還\"", "", 20},
+        {"missing closing quote", 50, 30, "\"許功蓋\",", "\"許功蓋,", 30},
+        {"missing closing quote at the line end", 50, 40, "未歸還\"", "未歸還", 40},
+    };
+    for (const auto& c : cases) {
+        TempAppDir dir;
+        QByteArray bytes;
+        for (int n = 1; n <= c.count; ++n)
+            bytes += n == c.at ? big5(Cp950::decode(line(sample(n))).replace(c.from, c.to))
+                               : line(sample(n));
+        dir.write(DataStore::RecordFileName, bytes);
+        DataStore other(dir.dir());
+        const QList<FileProblem> problems = other.MainDataInit();
+        ASSERT_EQ(problems.size(), 1) << c.name;
+        EXPECT_EQ(problems[0].kind, Kind::Damaged) << c.name;
+        EXPECT_EQ(problems[0].lines, QList<qsizetype>{c.line}) << c.name;
+        EXPECT_EQ(dir.read("Main1.csv.bak"), bytes) << c.name;
+        ASSERT_EQ(other.records.count(), c.count) << c.name;
+        for (int n = 1; n <= c.count; ++n) {
+            LoanRecord expected = sample(n);
+            if (n == c.at && c.to.isEmpty())
+                expected.Status.clear();
+            EXPECT_EQ(other.records[n], expected) << c.name << ", record " << n;
+        }
+    }
+}
+
+TEST_F(DataStoreTest, DamagedLegacyAndListFilesAreReportedAndKept)
+{
+    const QByteArray legacy = legacyLine(1) + "\r\n" + legacyLine(2);
+    app.write(DataStore::LegacyFileName, legacy);
+    QList<FileProblem> problems = store.MainDataInit();
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_EQ(problems[0].lines, QList<qsizetype>{2});
+    EXPECT_EQ(problems[0].copy, app.path(DataStore::LegacyKeptName));
+    EXPECT_EQ(app.read(DataStore::LegacyKeptName), legacy);
+    EXPECT_EQ(store.records[2], withoutAmounts(sample(2)));
+
+    const QByteArray names = big5("\"甲\"\r\n\"乙\",\"丙\"\r\n\"丁\"\r\n");
+    app.write(DataStore::AffairFileName, names);
+    problems = store.loadList(store.AffairList, DataStore::AffairFileName);
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_EQ(problems[0].lines, QList<qsizetype>{2});
+    EXPECT_EQ(app.read("Affair.csv.bak"), names);
+    EXPECT_EQ(store.AffairList.names(), (QStringList{"甲", "乙", "丁"}));
 }
 
 TEST_F(DataStoreTest, TooManyLegacyRecordsStayInTheKeptFile)
@@ -136,30 +202,39 @@ TEST_F(DataStoreTest, EarlierKeptLegacyFileIsNotReplaced)
 
 TEST_F(DataStoreTest, UndecodableFileIsLoadedAndCopied)
 {
-    const QByteArray bytes = line(sample(1)) + "\"\xA4\",\"\xA3\xFE\"\r\n";
+    const QByteArray bytes = line(sample(1)) + line(sample(2)).replace("2026", "\xA3\xFE");
     app.write(DataStore::RecordFileName, bytes);
+    app.write("Main1.csv.bak", "another file");
     const QList<FileProblem> problems = store.MainDataInit();
     ASSERT_EQ(problems.size(), 1);
     EXPECT_EQ(problems[0].kind, Kind::Undecodable);
-    EXPECT_EQ(problems[0].copy, app.path("Main1.csv.bak"));
-    EXPECT_EQ(app.read("Main1.csv.bak"), bytes);
+    EXPECT_EQ(problems[0].copy, app.path("Main1.csv.bak2"));
+    EXPECT_EQ(app.read("Main1.csv.bak2"), bytes);
+    EXPECT_EQ(app.read("Main1.csv.bak"), "another file");
     EXPECT_EQ(store.records.count(), 2);
     EXPECT_EQ(store.records[1], sample(1));
-    EXPECT_FALSE(store.recordFileUnread());
+    EXPECT_EQ(store.protection(DataStore::RecordFileName), DataStore::Protection::None);
 }
 
 TEST_F(DataStoreTest, UnreadableFilesAreReportedAndProtected)
 {
-    for (const QString& name : {DataStore::RecordFileName, DataStore::LegacyFileName}) {
-        TempAppDir dir;
-        ASSERT_TRUE(QDir(dir.dir()).mkdir(name));
-        DataStore other(dir.dir());
-        const QList<FileProblem> problems = other.MainDataInit();
-        ASSERT_EQ(problems.size(), 1) << name.toStdString();
-        EXPECT_EQ(problems[0].kind, Kind::Unreadable);
-        EXPECT_FALSE(problems[0].reason.isEmpty());
-        EXPECT_TRUE(other.recordFileUnread());
-        EXPECT_EQ(other.records.RecordNext(), 1);
+    // A folder, and a named pipe, which would block the start-up of a reader that opened it.
+    for (const bool pipe : {false, true}) {
+        for (const QString& name :
+             {DataStore::RecordFileName, DataStore::LegacyFileName, DataStore::TypeFileName}) {
+            TempAppDir dir;
+            const QByteArray file = QFile::encodeName(dir.path(name));
+            ASSERT_EQ(pipe ? ::mkfifo(file, 0600) : ::mkdir(file, 0700), 0);
+            DataStore other(dir.dir());
+            const QList<FileProblem> problems = name == DataStore::TypeFileName
+                                                    ? other.loadList(other.TypeList, name)
+                                                    : other.MainDataInit();
+            ASSERT_EQ(problems.size(), 1) << name.toStdString();
+            EXPECT_EQ(problems[0].kind, Kind::Unreadable);
+            EXPECT_EQ(problems[0].reason, pipe ? "這不是一般的檔案" : "這是一個資料夾，不是檔案");
+            EXPECT_EQ(other.protection(name), DataStore::Protection::Unreadable);
+            EXPECT_EQ(other.records.RecordNext(), 1);
+        }
     }
 }
 
@@ -169,8 +244,11 @@ TEST_F(DataStoreTest, FailedSaveReportsAndLeavesTheTarget)
     store.records.append(sample(1));
     QString error;
     EXPECT_FALSE(store.MainDataClose(&error));
-    EXPECT_FALSE(error.isEmpty());
+    EXPECT_EQ(error, "這是一個資料夾，不是檔案");
     EXPECT_TRUE(QFileInfo(app.path(DataStore::RecordFileName)).isDir());
+    EXPECT_FALSE(FileSystem::writeAll(app.path("missing/Main1.csv"), "x", &error));
+    EXPECT_EQ(error, "檔案或資料夾不存在");
+    EXPECT_EQ(FileSystem::reasonText("Resource busy"), "Resource busy");
 }
 
 // Accepts a few bytes at a time, then fails.

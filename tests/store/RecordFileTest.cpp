@@ -9,19 +9,23 @@ namespace {
 
 using Records = QList<QStringList>;
 
-Records readRecords(const QString& text, int fieldCount)
+Records readRecords(const QString& text, int fieldCount, QList<qsizetype>* damaged)
 {
     FieldReader reader(text);
     Records records;
+    QStringView views[3];
     while (!reader.atEnd()) {
+        reader.readRecord(views, fieldCount);
         QStringList fields;
         for (int f = 0; f < fieldCount; ++f)
-            fields.append(reader.next());
+            fields.append(views[f].toString());
         records.append(fields);
     }
+    *damaged = reader.damagedLines();
     return records;
 }
 
+// Each record is one line, and the lines out of form are reported.
 TEST(FieldReaderTest, SplitsFieldsAndRecords)
 {
     const struct
@@ -30,6 +34,7 @@ TEST(FieldReaderTest, SplitsFieldsAndRecords)
         QString text;
         int fieldCount;
         Records records;
+        QList<qsizetype> damaged = {};
     } cases[] = {
         {"quoted commas and line breaks",
          "\"a,b\",\"c\r\nd\"\r\n\"e\",\"f\"\r\n",
@@ -38,17 +43,22 @@ TEST(FieldReaderTest, SplitsFieldsAndRecords)
         {"unquoted", "a b,c\r\nd,\"e\"", 2, {{"a b", "c"}, {"d", "e"}}},
         {"one record per line", "\"1\"\r\n\"2\"\r\n", 1, {{"1"}, {"2"}}},
         {"empty lines at the end", "\"1\"\r\n\r\n\n\r", 1, {{"1"}}},
-        {"short last record", "\"a\",\"b\"\r\n", 3, {{"a", "b", ""}}},
-        {"unclosed quote", "\"a\",\"b\r\nc", 2, {{"a", "b\r\nc"}}},
+        {"short last record", "\"a\",\"b\"\r\n", 3, {{"a", "b", ""}}, {1}},
+        {"unclosed quote", "\"a\",\"b\r\nc", 2, {{"a", "b"}, {"c", ""}}, {1, 2}},
+        {"extra fields", "\"a\",\"b\",\"c\r\nd\"\r\n\"e\",\"f\"", 2, {{"a", "b"}, {"e", "f"}}, {1}},
+        {"empty lines between records", "\r\n\"1\"\r\n\r\n\n\"2\"", 1, {{"1"}, {"2"}}, {1, 3}},
         {"LF line ends", "\"a\",\"b\"\n\"c\",\"d\"\n", 2, {{"a", "b"}, {"c", "d"}}},
         {"CR line ends", "\"a\",\"b\"\r\"c\",\"d\"\r", 2, {{"a", "b"}, {"c", "d"}}},
         {"empty fields", "\"\",\"x\",\"\"\r\n,,\r\n", 3, {{"", "x", ""}, {"", "", ""}}},
-        {"text after a closing quote", "\"a\"x,\"b\"\r\n", 2, {{"a", "b"}}},
+        {"text after a closing quote", "\"a\"x,\"b\"\r\n", 2, {{"a", "b"}}, {1}},
         {"nothing", "", 2, {}},
         {"only line ends", "\r\n\r\n", 2, {}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(readRecords(c.text, c.fieldCount), c.records) << c.name;
+    for (const auto& c : cases) {
+        QList<qsizetype> damaged;
+        EXPECT_EQ(readRecords(c.text, c.fieldCount, &damaged), c.records) << c.name;
+        EXPECT_EQ(damaged, c.damaged) << c.name;
+    }
 }
 
 TEST(RecordFileTest, WritesQuotedFieldsWithCrLf)
@@ -76,7 +86,8 @@ TEST(RecordFileTest, BytesSurviveLoadAndSave)
                                "\",\"\",\"\",\"12.5\",\"\",\"\"\r\n"
                                "\"2026/01/05\",\"\",\"\\|\",\"\",\"\",\"\",\"\",\"\"\r\n";
     RecordTable table;
-    ASSERT_TRUE(RecordFile::parse(Cp950::decode(written), RecordFile::Layout::Current, table));
+    ASSERT_TRUE(RecordFile::parse(Cp950::decode(written), RecordFile::Layout::Current, table)
+                    .damagedLines.isEmpty());
     ASSERT_EQ(table.RecordNext(), 3);
     EXPECT_EQ(table[1].Category, "€,\r\n" + Cp950::decode(extension));
     EXPECT_EQ(table[1].Amount, "12.5");
@@ -90,7 +101,7 @@ TEST(RecordFileTest, BytesSurviveLoadAndSave)
     EXPECT_EQ(saved, expected);
     // What the program wrote, it reads back and writes again unchanged.
     RecordTable again;
-    ASSERT_TRUE(RecordFile::parse(Cp950::decode(saved), RecordFile::Layout::Current, again));
+    RecordFile::parse(Cp950::decode(saved), RecordFile::Layout::Current, again);
     EXPECT_EQ(RecordFile::serialize(again), saved);
 }
 
@@ -98,9 +109,9 @@ TEST(RecordFileTest, LegacyRecordsHaveNoAmountOrDueDate)
 {
     RecordTable table;
     table[1].Amount = "stale";
-    ASSERT_TRUE(RecordFile::parse(
+    RecordFile::parse(
         u"\"d\",\"in\",\"c\",\"b\",\"x\",\"s\"\r\n\"d2\",\"out\",\"c2\",\"b2\",\"x2\",\"s2\"\r\n",
-        RecordFile::Layout::Legacy, table));
+        RecordFile::Layout::Legacy, table);
     ASSERT_EQ(table.count(), 2);
     EXPECT_EQ(table[1], (LoanRecord{"d", "in", "c", "b", "x", "", "", "s"}));
     EXPECT_EQ(table[2], (LoanRecord{"d2", "out", "c2", "b2", "x2", "", "", "s2"}));
@@ -112,12 +123,14 @@ TEST(RecordFileTest, HoldsAtMostCapacityRecords)
     for (int i = 1; i <= RecordTable::Capacity; ++i)
         full += line(sample(i));
     RecordTable table;
-    ASSERT_TRUE(RecordFile::parse(Cp950::decode(full), RecordFile::Layout::Current, table));
+    ASSERT_TRUE(
+        RecordFile::parse(Cp950::decode(full), RecordFile::Layout::Current, table).complete);
     EXPECT_EQ(table.count(), RecordTable::Capacity);
     EXPECT_EQ(RecordFile::serialize(table), full);
 
-    EXPECT_FALSE(RecordFile::parse(Cp950::decode(full + line(sample(0))),
-                                   RecordFile::Layout::Current, table));
+    EXPECT_FALSE(
+        RecordFile::parse(Cp950::decode(full + line(sample(0))), RecordFile::Layout::Current, table)
+            .complete);
     EXPECT_EQ(table.count(), RecordTable::Capacity);
     EXPECT_EQ(table[RecordTable::Capacity], sample(RecordTable::Capacity));
 }

@@ -150,15 +150,25 @@ void SetForm::Command6_Click()
 }
 
 // The list in memory is replaced even when its file cannot be written; the user is told so.
+// A file that could not be read or kept at start-up is written over only with consent.
 void SetForm::Command1_Click()
 {
     DataStore& store = main_.store();
     NameList& list = mode_.listIn(store);
     list.assign(entries());
+    const QString file = store.path(mode_.fileName);
+    const DataStore::Protection protection = store.protection(mode_.fileName);
+    const bool write =
+        protection == DataStore::Protection::None ||
+        MessageBox::confirm(this,
+                            MainForm::protectionText(file, protection) +
+                                QStringLiteral("\n要用目前的清單覆寫這個檔案嗎？選「否」則保留原"
+                                               "檔案，清單的變更只保留到程式結束。"),
+                            MessageBox::WarningTitle, MessageBox::No);
     QString error;
-    if (!store.saveList(list, mode_.fileName, &error)) {
-        MessageBox::warning(this, QStringLiteral("無法寫入 %1（%2），清單沒有儲存到檔案。")
-                                      .arg(store.path(mode_.fileName), error));
+    if (write && !store.saveList(list, mode_.fileName, &error)) {
+        MessageBox::warning(
+            this, QStringLiteral("無法寫入 %1（%2），清單沒有儲存到檔案。").arg(file, error));
     }
     if (mode_.isCategories)
         refreshCategoryFilter();

@@ -35,6 +35,7 @@
 #include <QTableView>
 #include <QToolBar>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -407,36 +408,68 @@ void MainForm::fillCategoryFilter()
     combo1_->addItems(entries);
 }
 
+namespace {
+// "11、20、35", or the first ten and "等 N" for more.
+QString lineList(const QList<qsizetype>& lines)
+{
+    constexpr qsizetype kShown = 10;
+    QStringList shown;
+    for (qsizetype i = 0; i < std::min(lines.size(), kShown); ++i)
+        shown.append(QString::number(lines[i]));
+    QString text = shown.join(QStringLiteral("、"));
+    if (lines.size() > kShown)
+        text += QStringLiteral(" 等 %1").arg(lines.size());
+    return text;
+}
+
+QString problemText(const FileProblem& p)
+{
+    switch (p.kind) {
+    case FileProblem::Kind::Unreadable:
+        return QStringLiteral("無法讀取檔案 "
+                              "%1（%2）。\n程式以空白的資料開始；這個檔案不會被覆寫，除非您同意。")
+            .arg(p.file, p.reason);
+    case FileProblem::Kind::Undecodable:
+        return QStringLiteral("檔案 %1 含有無法辨識的文字，這些字元已以「\uFFFD」顯示。")
+            .arg(p.file);
+    case FileProblem::Kind::Damaged:
+        return QStringLiteral("檔案 %1 第 %2 行的格式有誤，已盡量讀入；其他的資料不受影響。")
+            .arg(p.file, lineList(p.lines));
+    case FileProblem::Kind::TooMany:
+        return QStringLiteral("檔案 %1 的資料超過程式能容納的筆數，只載入了前面的部分。")
+            .arg(p.file);
+    case FileProblem::Kind::NotConverted:
+        return QStringLiteral(
+                   "無法建立 %1（%2），舊版資料沒有轉換；資料仍保留在程式中，結束時會再儲存一次。")
+            .arg(p.file, p.reason);
+    }
+    return {};
+}
+} // namespace
+
+// One message for each file, naming its copy once.
 void MainForm::report(const QList<FileProblem>& problems)
 {
-    for (const FileProblem& p : problems) {
-        QString text;
-        switch (p.kind) {
-        case FileProblem::Kind::Unreadable:
-            text = QStringLiteral(
-                       "無法讀取檔案 "
-                       "%1（%2）。\n程式以空白的資料開始；結束時不會覆寫這個檔案，除非您同意。")
-                       .arg(p.file, p.reason);
-            break;
-        case FileProblem::Kind::Undecodable:
-            text = QStringLiteral("檔案 %1 含有無法辨識的文字，這些字元已以「\uFFFD」顯示。")
-                       .arg(p.file);
-            break;
-        case FileProblem::Kind::TooMany:
-            text = QStringLiteral("檔案 %1 的資料超過程式能容納的筆數，只載入了前面的部分。")
-                       .arg(p.file);
-            break;
-        case FileProblem::Kind::NotConverted:
-            text =
-                QStringLiteral(
-                    "無法建立 %1（%2），舊版資料沒有轉換；資料仍保留在程式中，結束時會再儲存一次。")
-                    .arg(p.file, p.reason);
-            break;
-        }
-        if (!p.copy.isEmpty())
-            text += QStringLiteral("\n原來的檔案已另存為 %1。").arg(p.copy);
+    for (qsizetype i = 0; i < problems.size();) {
+        const FileProblem& first = problems[i];
+        QStringList texts;
+        for (; i < problems.size() && problems[i].file == first.file; ++i)
+            texts.append(problemText(problems[i]));
+        QString text = texts.join(u'\n');
+        if (!first.copy.isEmpty())
+            text += QStringLiteral("\n原來的檔案已另存為 %1。").arg(first.copy);
+        else if (!first.copyError.isEmpty())
+            text += QStringLiteral("\n無法另存原來的檔案（%1）；這個檔案不會被覆寫，除非您同意。")
+                        .arg(first.copyError);
         MessageBox::warning(this, text);
     }
+}
+
+QString MainForm::protectionText(const QString& file, DataStore::Protection protection)
+{
+    if (protection == DataStore::Protection::Unreadable)
+        return QStringLiteral("啟動時無法讀取 %1。").arg(file);
+    return QStringLiteral("啟動時 %1 的內容有問題，而且無法另存原來的檔案。").arg(file);
 }
 
 // ---- the record list -----------------------------------------------------------------------
@@ -678,15 +711,30 @@ void MainForm::Toolbar1_ButtonClick(int position)
 bool MainForm::writeRecordFile()
 {
     const QString file = store_.path(DataStore::RecordFileName);
-    if (store_.recordFileUnread() &&
-        !MessageBox::confirm(
-            this,
-            QStringLiteral(
-                "啟動時無法讀取 "
-                "%1。\n要用目前的資料覆寫這個檔案嗎？選「否」則保留原檔案，這次的變更不會儲存。")
-                .arg(file),
-            QStringLiteral("注意")))
+    const DataStore::Protection legacy = store_.protection(DataStore::LegacyFileName);
+    const DataStore::Protection current = store_.protection(DataStore::RecordFileName);
+    if (legacy != DataStore::Protection::None) {
+        // A record file would end the legacy file's conversion for good.
+        if (store_.records.count() == 0 ||
+            !MessageBox::confirm(
+                this,
+                QStringLiteral(
+                    "啟動時無法讀取舊版資料檔 %1，它沒有轉換。\n\n是：把目前的資料儲存到 "
+                    "%2，以後不再轉換 %1。\n否：這次的變更不會儲存；下次啟動時會再轉換 "
+                    "%1。")
+                    .arg(store_.path(DataStore::LegacyFileName), file),
+                MessageBox::WarningTitle, MessageBox::No))
+            return true;
+    } else if (current != DataStore::Protection::None) {
+        if (!MessageBox::confirm(this,
+                                 protectionText(file, current) +
+                                     QStringLiteral("\n要用目前的資料覆寫這個檔案嗎？選「否」則保留"
+                                                    "原檔案，這次的變更不會儲存。"),
+                                 MessageBox::WarningTitle, MessageBox::No))
+            return true;
+    } else if (!keepOutsideVersion(file)) {
         return true;
+    }
     QString error;
     while (!store_.MainDataClose(&error)) {
         const MessageBox::Button answer = MessageBox::show(
@@ -704,6 +752,28 @@ bool MainForm::writeRecordFile()
             return false;
     }
     return true;
+}
+
+// Another copy of the program, or another program, may have written the record file meanwhile:
+// that version is kept beside it before it is written over. False to leave the file as it is.
+bool MainForm::keepOutsideVersion(const QString& file)
+{
+    const OutsideVersion outside = store_.keepOutsideVersion();
+    if (!outside.found)
+        return true;
+    if (!outside.copy.isEmpty()) {
+        MessageBox::warning(this,
+                            QStringLiteral("%1 在程式執行期間被其他程式改過。\n那個版本已另存為 "
+                                           "%2；現在會以程式中的資料覆寫這個檔案。")
+                                .arg(file, outside.copy));
+        return true;
+    }
+    return MessageBox::confirm(
+        this,
+        QStringLiteral("%1 在程式執行期間被其他程式改過，但無法另存那個版本（%2）。\n要用目前的資料"
+                       "覆寫這個檔案嗎？選「否」則保留那個版本，這次的變更不會儲存。")
+            .arg(file, outside.copyError),
+        MessageBox::WarningTitle, MessageBox::No);
 }
 
 void MainForm::saveSettings()

@@ -84,6 +84,9 @@ public:
     // position: 1 … 9, the button's place in the toolbar.
     void Toolbar1_ButtonClick(int position);
 
+    // Why a data file is not written over without consent, for the question that asks it.
+    static QString protectionText(const QString& file, DataStore::Protection protection);
+
     DataStore& store() { return store_; }
     RecordListModel& listModel() { return *model_; }
     QTableView* ListView1() const { return listView_; }
@@ -108,6 +111,7 @@ private:
     void followFrame(const QSize& frame);
     void saveSettings();
     bool writeRecordFile();
+    bool keepOutsideVersion(const QString& file);
     void report(const QList<FileProblem>& problems);
 
     DataStore& store_;

@@ -1,9 +1,11 @@
 #include "platform/MessageBox.h"
+#include "store/RecordFile.h"
 #include "support/MainFormHarness.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QTableView>
 #include <gtest/gtest.h>
 
@@ -208,10 +210,66 @@ TEST(MainFormLifecycle, UnreadableRecordFileIsNotOverwrittenWithoutConsent)
     EXPECT_TRUE(MessageBox::history()[0].text.contains(h.dir().path(DataStore::RecordFileName)));
     EXPECT_EQ(h.rows(), 0);
     MessageBox::clearHistory();
-    MessageBox::setNextAnswer(MessageBox::No);
+    // Return on the question keeps the file.
     EXPECT_TRUE(f.close());
     ASSERT_EQ(MessageBox::history().size(), 1);
     EXPECT_TRUE(QFileInfo(h.dir().path(DataStore::RecordFileName)).isDir());
+}
+
+TEST(MainFormLifecycle, UnreadableLegacyFileIsNamedAndStaysConvertibleUnlessTheUserAgrees)
+{
+    for (const int records : {0, 1, 2}) {
+        MainFormHarness h;
+        QDir(h.dir().dir()).mkdir(DataStore::LegacyFileName);
+        MainForm& f = h.start();
+        MessageBox::clearHistory();
+        for (int i = 0; i < records; ++i)
+            h.store().records.append(record(QStringLiteral("王")));
+        // No records: nothing to ask. One: Return keeps it convertible. Two: the user agrees.
+        if (records == 2)
+            MessageBox::setNextAnswer(MessageBox::Yes);
+        EXPECT_TRUE(f.close());
+        ASSERT_EQ(MessageBox::history().size(), records == 0 ? 0 : 1);
+        if (records > 0) {
+            EXPECT_TRUE(
+                MessageBox::history()[0].text.contains(h.dir().path(DataStore::LegacyFileName)));
+        }
+        EXPECT_EQ(h.dir().exists(DataStore::RecordFileName), records == 2) << records;
+    }
+}
+
+TEST(MainFormLifecycle, RecordFileChangedOutsideIsKeptBesideItBeforeTheClose)
+{
+    // Unchanged; rewritten; the same size and time with other bytes; created meanwhile.
+    for (int change = 0; change < 4; ++change) {
+        MainFormHarness h;
+        if (change < 3)
+            h.writeRecordFile({record(QStringLiteral("王"))});
+        MainForm& f = h.start();
+        const QString file = h.dir().path(DataStore::RecordFileName);
+        QByteArray outside = h.dir().read(DataStore::RecordFileName);
+        QFile written(file);
+        if (change == 2) {
+            const QDateTime time = QFileInfo(file).lastModified();
+            h.dir().write(DataStore::RecordFileName,
+                          outside.replace(big5(QStringLiteral("王")), big5(QStringLiteral("李"))));
+            ASSERT_TRUE(written.open(QIODevice::Append) &&
+                        written.setFileTime(time, QFileDevice::FileModificationTime));
+        } else if (change != 0) {
+            outside =
+                big5(QStringLiteral("\"2026/02/03\",\"借入\",\"\",\"李\",\"\",\"\",\"\",\"\"\r\n"));
+            h.dir().write(DataStore::RecordFileName, outside);
+        }
+        ASSERT_TRUE(f.close());
+        EXPECT_EQ(h.dir().read(DataStore::RecordFileName),
+                  RecordFile::serialize(h.store().records));
+        EXPECT_EQ(h.dir().read(DataStore::RecordFileName + QStringLiteral(".bak")),
+                  change == 0 ? QByteArray() : outside);
+        ASSERT_EQ(MessageBox::history().size(), change == 0 ? 0 : 1) << change;
+        EXPECT_TRUE(change == 0 ||
+                    MessageBox::history()[0].text.contains(file + QStringLiteral(".bak")));
+        MessageBox::clearHistory();
+    }
 }
 
 TEST(MainFormLifecycle, OverfullFilesAreReportedAndKept)
@@ -245,6 +303,9 @@ TEST(MainFormLifecycle, LegacyRegisterIsConvertedAtStartUp)
     EXPECT_EQ(h.dir().read(DataStore::RecordFileName),
               big5(QStringLiteral(
                   "\"2020/05/06\",\"借入\",\"書\",\"陳\",\"字典\",\"\",\"\",\"已歸還\"\r\n")));
+    // The file just written is the program's own: the close writes over it without a word.
+    EXPECT_TRUE(h.form().close());
+    EXPECT_TRUE(MessageBox::history().isEmpty());
 }
 
 TEST(MainFormLifecycle, SettingsThatCannotBeWrittenAreReportedOnceAtTheClose)
