@@ -72,7 +72,7 @@ int runChild(int argc, char** argv)
 
     // The steps of the program's main, over the given folder.
     QApplication app(argc, argv);
-    InstallFonts();
+    Fonts::install();
     DataStore store(QString::fromLocal8Bit(argv[2]));
     SettingsStore settings;
     MainForm form(store, settings);

@@ -1,5 +1,6 @@
 #include "ui/about/AboutForm.h"
 
+#include "Product.h"
 #include "platform/DialogLayout.h"
 #include "platform/Shell.h"
 #include "platform/Twips.h"
@@ -18,17 +19,18 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutForm"));
     DialogLayout::makeFixedDialog(this, kClientWidth, kClientHeight);
-    setWindowTitle(Title);
+    setWindowTitle(QStringLiteral("關於") + Product::Name);
 
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image2"));
     image->setPixmap(QIcon(QStringLiteral(":/icons/kelvora.png")).pixmap(kIconPixels));
     image->setGeometry(Twips::rect(240, 240, 480, 480));
 
-    addLabel("Label1", Product, 240, 1260);
-    addLabel("Label2", Rights, 480, 2745);
-    addLabel("Label3", WebSite, 840, 2160);
-    addLabel("Label4", MailAddress, 1080, 1845);
+    addLabel("Label1", Product::Caption, 240, 1260);
+    addLabel("Label2", QStringLiteral("Copyright © 2026 %1 開發團隊").arg(Product::Name), 480,
+             2745);
+    addLabel("Label3", Product::WebSite, 840, 2160);
+    addLabel("Label4", Product::MailAddress, 1080, 1845);
 
     auto* ok = DialogLayout::place<QPushButton>(this, "Command1", QStringLiteral("確定"), 4920, 120,
                                                 1095, 375);
@@ -53,5 +55,5 @@ void AboutForm::Command1_Click()
 
 void AboutForm::Command3_Click()
 {
-    Shell::open(this, QStringLiteral("mailto:") + MailAddress, Shell::Show);
+    Shell::open(this, QStringLiteral("mailto:") + Product::MailAddress, Shell::Show);
 }

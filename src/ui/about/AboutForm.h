@@ -8,12 +8,6 @@ class AboutForm : public QDialog
 {
     Q_OBJECT
 public:
-    static inline const QString Title = QStringLiteral("關於Kelvora");
-    static inline const QString Product = QStringLiteral("Kelvora v1.7");
-    static inline const QString Rights = QStringLiteral("Copyright © 2026 Kelvora 開發團隊");
-    static inline const QString WebSite = QStringLiteral("https://kelvora.app");
-    static inline const QString MailAddress = QStringLiteral("author@kelvora.app");
-
     explicit AboutForm(QWidget* parent = nullptr);
 
     void Command1_Click();

@@ -1,6 +1,7 @@
 #include "ui/editor/InputForm.h"
 
 #include "platform/DialogLayout.h"
+#include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "store/DateText.h"
 #include "ui/editor/EditIndex.h"
@@ -20,9 +21,6 @@
 using DialogLayout::place;
 
 namespace {
-const QString kTextFont = QStringLiteral("新細明體");
-const QString kCategoryFont = QStringLiteral("DotumChe");
-constexpr qreal kFontPoints = 11.25;
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kLf = QStringLiteral("\n");
 } // namespace
@@ -45,7 +43,7 @@ void InputForm::buildControls()
 {
     auto textBox = [this](const char* name, int l, int t, int w, int h) {
         auto* box = place<QLineEdit>(this, name, l, t, w, h);
-        box->setFont(DialogLayout::font(kTextFont, kFontPoints));
+        box->setFont(Fonts::editorText());
         return box;
     };
 
@@ -61,7 +59,7 @@ void InputForm::buildControls()
     // What is typed is the category: completing it would store an existing category instead of
     // a new one that begins the same way.
     combo1_->setCompleter(nullptr);
-    combo1_->setFont(DialogLayout::font(kCategoryFont, kFontPoints));
+    combo1_->setFont(Fonts::editorCategory());
     combo1_->setEditText(QStringLiteral("Combo1"));
     place<QLabel>(this, "Label3", QStringLiteral("借用人"), 360, 1530, 540, 180);
     text1_ = textBox("Text1", 1080, 1440, 4215, 375);
@@ -71,7 +69,7 @@ void InputForm::buildControls()
         place<QCheckBox>(this, "Check3", QStringLiteral("加入借用人名單"), 1080, 1875, 1575, 375);
     place<QLabel>(this, "Label4", QStringLiteral("借用內容"), 240, 2460, 720, 180);
     text2_ = place<QPlainTextEdit>(this, "Text2", 1080, 2400, 5415, 1095);
-    text2_->setFont(DialogLayout::font(kTextFont, kFontPoints));
+    text2_->setFont(Fonts::editorText());
     text2_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text2_->setTabChangesFocus(true);
     check2_ =

@@ -1,6 +1,7 @@
 #include "ui/editor/UseForm.h"
 
 #include "platform/DialogLayout.h"
+#include "platform/Fonts.h"
 #include "platform/Modal.h"
 #include "store/DataStore.h"
 #include "ui/editor/InputForm.h"
@@ -22,7 +23,7 @@ UseForm::UseForm(InputForm& editor, const DataStore& store, QWidget* parent)
 
 void UseForm::buildControls()
 {
-    const QFont font = DialogLayout::font(QStringLiteral("新細明體"), 9.75);
+    const QFont font = Fonts::listBox();
 
     text1_ = place<QLineEdit>(this, "Text1", 120, 120, 3135, 375);
     text1_->setFont(font);

@@ -1,6 +1,7 @@
 #include "ui/lists/SetForm.h"
 
 #include "platform/DialogLayout.h"
+#include "platform/Fonts.h"
 #include "platform/MessageBox.h"
 #include "platform/Twips.h"
 #include "store/LoanRecord.h"
@@ -27,7 +28,7 @@ void SetForm::buildControls()
     list1_->setGeometry(Twips::rect(120, 120, 4095, 3765));
     list1_->setSelectionMode(QAbstractItemView::SingleSelection);
     list1_->setSortingEnabled(false);
-    list1_->setFont(DialogLayout::font(QStringLiteral("新細明體"), 9.75));
+    list1_->setFont(Fonts::listBox());
 
     addButton("Command2", QStringLiteral("新增"), 120, &SetForm::Command2_Click);
     addButton("Command3", QStringLiteral("更名"), 600, &SetForm::Command3_Click);

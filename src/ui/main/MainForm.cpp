@@ -1,10 +1,11 @@
 #include "ui/main/MainForm.h"
 
+#include "Product.h"
 #include "export/CsvExport.h"
 #include "platform/DialogLayout.h"
+#include "platform/ListHeader.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
-#include "platform/Module1.h"
 #include "platform/ScreenFit.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
@@ -49,8 +50,6 @@ constexpr int kMinimumHeight = 556;
 constexpr int kWinStateNormal = 0;
 constexpr int kWinStateMaximized = 2;
 
-const QString kUpdatePage = QStringLiteral("https://kelvora.app/display.php?file=w06");
-
 QRect central(int left, int top, int width, int height)
 {
     return Twips::rect(left, top - kToolbarTwips, width, height);
@@ -79,7 +78,7 @@ MainForm::MainForm(DataStore& store, SettingsStore& settings, QWidget* parent)
     // The icons live in the static library; naming them here keeps the linker from dropping them.
     Q_INIT_RESOURCE(resources);
     setObjectName(QStringLiteral("MainForm"));
-    setWindowTitle(Caption);
+    setWindowTitle(Product::Caption);
     setWindowIcon(QIcon(QStringLiteral(":/icons/kelvora.png")));
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     buildMenus();
@@ -699,7 +698,7 @@ void MainForm::Toolbar1_ButtonClick(int position)
         Set_Borrower_Click();
         break;
     case 9:
-        Shell::open(this, kUpdatePage, Shell::Show);
+        Shell::open(this, Product::UpdatePage, Shell::Show);
         break;
     default:
         break; // separators

@@ -31,7 +31,6 @@ class MainForm : public QMainWindow
 {
     Q_OBJECT
 public:
-    static inline const QString Caption = QStringLiteral("Kelvora v1.7");
     static constexpr int FontSizes[] = {9, 10, 11, 12, 13, 14, 15, 16};
 
     MainForm(DataStore& store, SettingsStore& settings, QWidget* parent = nullptr);

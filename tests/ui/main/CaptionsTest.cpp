@@ -17,7 +17,7 @@
 TEST(Captions, NoCaptionOfAnyWindowIsClipped)
 {
     const QFont testFont = QApplication::font();
-    InstallFonts();
+    Fonts::install();
     MainFormHarness h;
     MainForm& main = h.start();
     InputForm editor(main);

@@ -1,9 +1,8 @@
-#include "platform/Module1.h"
+#include "platform/CloseCommand.h"
 
 #include <QCloseEvent>
-#include <QHeaderView>
 #include <QKeyEvent>
-#include <QTableView>
+#include <QWidget>
 
 namespace {
 // Refuses the close requests that a Close command would have served.
@@ -36,15 +35,4 @@ void RemoveCloseCommand(QWidget* window)
         ~(Qt::WindowCloseButtonHint | Qt::WindowSystemMenuHint | Qt::WindowContextHelpButtonHint);
     window->setWindowFlags(flags);
     window->installEventFilter(new CloseCommandFilter(window));
-}
-
-void FlattenListHeader(QTableView* list)
-{
-    QHeaderView* header = list->horizontalHeader();
-    header->setSectionsClickable(false);
-    header->setHighlightSections(false);
-    header->setStyleSheet(QStringLiteral(
-        "QHeaderView::section { background: palette(window); border: none;"
-        " border-right: 1px solid palette(mid); border-bottom: 1px solid palette(mid);"
-        " padding: 2px 4px; }"));
 }
