@@ -69,7 +69,7 @@ TEST(FailingWrites, RecordFileAtCloseKeepsThePreviousFileAndTheRecords)
     MainFormHarness h;
     h.writeRecordFile(sampleRecords(40));
     MainForm& f = h.start();
-    h.store().records.append(sampleRecord(41));
+    h.store().recordRegister.append(sampleRecord(41));
     const QList<LoanRecord> inMemory = recordsOf(h.store().records);
     const FolderSnapshot before = snapshotOf(h.dir().dir());
     {
@@ -99,7 +99,7 @@ TEST(FailingWrites, RecordFileGivenUpAtCloseStaysAsItWas)
     MainFormHarness h;
     h.writeRecordFile(sampleRecords(40));
     MainForm& f = h.start();
-    h.store().records.compact([](const LoanRecord& r) { return r.Status == Texts::Returned; });
+    h.store().recordRegister.removeReturned();
     const FolderSnapshot before = snapshotOf(h.dir().dir());
     {
         FileSizeLimit full(kRoomOnDisk);
@@ -199,7 +199,7 @@ TEST(FailingWrites, ExportKeepsTheEarlierExportAndTheList)
     const QString exportFile = Texts::All + QStringLiteral(".csv");
     ASSERT_FALSE(h.dir().read(exportFile).isEmpty());
 
-    h.store().records.append(sampleRecord(31));
+    h.store().recordRegister.append(sampleRecord(31));
     f.Combo1_Click();
     const int rows = h.rows();
     const FolderSnapshot before = snapshotOf(h.dir().dir());

@@ -29,7 +29,7 @@ int MainFormHarness::addRecord(const QString& date, const QString& direction,
                                const QString& content, const QString& amount,
                                const QString& dueDate, const QString& status)
 {
-    return store_->records.append(
+    return store_->recordRegister.append(
         {date, direction, category, borrower, content, amount, dueDate, status});
 }
 

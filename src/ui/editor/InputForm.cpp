@@ -141,12 +141,12 @@ void InputForm::Command1_Click()
         return;
     }
     const LoanRecord record = RecordEntry::toRecord(entry);
-    const int slot = storeRecord(record);
+    storeRecord(record);
     if (check2_->isChecked())
         addName(ListMode::items(), record.Content, UseForm::ItemTitle);
     if (check3_->isChecked())
         addName(ListMode::borrowers(), record.Borrower, UseForm::BorrowerTitle);
-    updateMainList(record.Category, slot);
+    updateMainList(record.Category);
     accept();
 }
 
@@ -178,13 +178,13 @@ EntryFields InputForm::fields() const
 }
 
 // A new record takes the next free slot; an edited one keeps its own.
-int InputForm::storeRecord(const LoanRecord& record)
+void InputForm::storeRecord(const LoanRecord& record)
 {
-    RecordTable& table = main_.store().records;
+    RecordRegister& records = main_.store().recordRegister;
     if (isNewMode())
-        return table.append(record);
-    table[EditIndex] = record;
-    return EditIndex;
+        records.append(record);
+    else
+        records.replace(EditIndex, record);
 }
 
 // The record is already stored, so a full list only costs the name, and the user is told.
@@ -197,7 +197,7 @@ void InputForm::addName(const ListMode& mode, const QString& name, const QString
                                   QStringLiteral("，「%1」沒有加入%2").arg(name, listName));
 }
 
-void InputForm::updateMainList(const QString& category, int slot)
+void InputForm::updateMainList(const QString& category)
 {
     const QString filter = main_.categoryFilterText();
     if (filter != Texts::All && filter != category) {
@@ -207,10 +207,6 @@ void InputForm::updateMainList(const QString& category, int slot)
     } else if (!isNewMode()) {
         main_.setCategoryFilterText(filter);
         selectEditedRow();
-    } else {
-        // The new row joins the list as it stands; the filters and totals catch up at the next
-        // rebuild.
-        main_.listModel().appendSlot(slot);
     }
 }
 

@@ -58,9 +58,9 @@ private:
     bool isNewMode() const;
     void removeQuotes();
     EntryFields fields() const;
-    int storeRecord(const LoanRecord& record);
+    void storeRecord(const LoanRecord& record);
     void addName(const ListMode& mode, const QString& name, const QString& listName);
-    void updateMainList(const QString& category, int slot);
+    void updateMainList(const QString& category);
     void selectEditedRow();
 
     MainForm& main_;

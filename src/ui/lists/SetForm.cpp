@@ -5,7 +5,6 @@
 #include "platform/MessageBox.h"
 #include "platform/Twips.h"
 #include "store/LoanRecord.h"
-#include "ui/lists/CategoryRecords.h"
 #include "ui/lists/NameInput.h"
 #include "ui/main/MainForm.h"
 
@@ -114,7 +113,7 @@ void SetForm::Command3_Click()
     if (name.isEmpty())
         return;
     if (mode_.isCategories)
-        CategoryRecords::replace(main_.store().records, item->text(), name);
+        main_.store().recordRegister.renameCategory(item->text(), name);
     item->setText(name);
 }
 
@@ -126,8 +125,8 @@ void SetForm::Command4_Click()
     if (!MessageBox::confirm(this, mode_.deleteQuestion, QStringLiteral("刪除")))
         return;
     if (mode_.isCategories)
-        CategoryRecords::replace(main_.store().records, list1_->item(row)->text(),
-                                 Texts::Uncategorised);
+        main_.store().recordRegister.renameCategory(list1_->item(row)->text(),
+                                                    Texts::Uncategorised);
     delete list1_->takeItem(row);
     list1_->setCurrentRow(-1, QItemSelectionModel::Clear);
 }

@@ -10,7 +10,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
 #include "platform/Twips.h"
-#include "store/Amount.h"
+#include "store/RecordFilter.h"
 #include "ui/about/HelpCommands.h"
 #include "ui/lists/SetForm.h"
 #include "ui/main/FilterStrip.h"
@@ -239,7 +239,15 @@ void MainForm::buildControls()
     combo1_->setMaxVisibleItems(20);
     connect(combo1_, &QComboBox::activated, this, [this] { Combo1_Click(); });
 
-    model_ = new RecordListModel(store_.records, this);
+    model_ = new RecordListModel(store_.recordRegister, this);
+    // Slots have moved: the list is shown anew. Before the category filter is filled at start-up
+    // there is nothing to show yet; filling it shows the records.
+    auto showAgain = [this] {
+        if (combo1_->count() > 0)
+            Combo1_Click();
+    };
+    connect(&store_.recordRegister, &RecordRegister::recordsRemoved, this, showAgain);
+    connect(&store_.recordRegister, &RecordRegister::recordsReloaded, this, showAgain);
     listView_ = new RecordListView(client);
     listView_->setObjectName(QStringLiteral("ListView1"));
     listView_->setModel(model_);
@@ -401,10 +409,8 @@ void MainForm::TypeDataInit()
 void MainForm::fillCategoryFilter()
 {
     combo1_->clear();
-    QStringList entries{Texts::All};
-    entries += store_.TypeList.names();
-    entries += Texts::Uncategorised;
-    combo1_->addItems(entries);
+    combo1_->addItems(
+        RecordFilter::categoryEntries(store_.TypeList.names(), RecordFilter::Box::Filter));
 }
 
 namespace {
@@ -475,42 +481,11 @@ QString MainForm::protectionText(const QString& file, DataStore::Protection prot
 
 void MainForm::MainDataShow()
 {
-    const RecordTable& table = store_.records;
-    const QString category = combo1_->currentText();
-    const bool allCategories = category == Texts::All;
-    const int direction = directionFilter();
-    const int status = statusFilter();
-    double lentOut = 0;
-    double borrowedIn = 0;
-    QList<int> rows;
-    rows.reserve(table.count());
-    for (int i = 1; i < table.RecordNext(); ++i) {
-        const LoanRecord& r = table[i];
-        if (!allCategories && r.Category != category)
-            continue;
-        if ((direction == 1 && r.Direction != Texts::LentOut) ||
-            (direction == 2 && r.Direction != Texts::BorrowedIn))
-            continue;
-        const bool outstanding = r.Status == Texts::NotReturned;
-        if ((status == 1 && !outstanding) || (status == 2 && outstanding))
-            continue;
-        rows.append(i);
-        if (outstanding && r.Direction == Texts::LentOut)
-            lentOut += Amount::fromText(r.Amount);
-        else if (outstanding && r.Direction == Texts::BorrowedIn)
-            borrowedIn += Amount::fromText(r.Amount);
-    }
-    model_->setRows(std::move(rows));
+    const RecordFilter filter{combo1_->currentText(), directionFilter(), statusFilter()};
+    const ShownRecords shown = filter.apply(store_.records);
+    model_->setRows(shown.recordSlots);
     command1_->setText(QStringLiteral("全選"));
-
-    QString text = QStringLiteral(" 共 %1 筆資料").arg(model_->rowCount());
-    if (status != 2) {
-        if (direction == 0 || direction == 1)
-            text += QStringLiteral("，借出未歸還金額: ") + Amount::toText(lentOut);
-        if (direction == 0 || direction == 2)
-            text += QStringLiteral("，借入未歸還金額: ") + Amount::toText(borrowedIn);
-    }
-    status_->setText(text);
+    status_->setText(filter.summary(shown));
 }
 
 void MainForm::Combo1_Click()

@@ -3,6 +3,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "store/DateText.h"
+#include "store/RecordFilter.h"
 #include "ui/editor/EditIndex.h"
 #include "ui/editor/InputForm.h"
 #include "ui/main/MainForm.h"
@@ -18,27 +19,13 @@
 
 namespace {
 
-// Written into the Date of every record that is to go, then dropped by compaction.
-const QString kDeletionMark = QStringLiteral("DeleteData");
 const QString kDeleteTitle = QStringLiteral("刪除資料");
 
-// The categories in stored order, then "未分類"; "全部" is a filter, never a category.
 void fillCategoryBox(InputForm& form, const NameList& types)
 {
     QComboBox* box = form.Combo1();
     box->clear();
-    for (const QString& name : types.names()) {
-        if (name != Texts::All)
-            box->addItem(name);
-    }
-    box->addItem(Texts::Uncategorised);
-}
-
-// Drops every marked record, hand-made ones included, and shows the list afresh.
-void compactAndRefresh(MainForm& main)
-{
-    main.store().records.compact([](const LoanRecord& r) { return r.Date == kDeletionMark; });
-    main.Combo1_Click();
+    box->addItems(RecordFilter::categoryEntries(types.names(), RecordFilter::Box::Record));
 }
 
 // The row the edit acts on, or -1 when none is selected.
@@ -120,21 +107,14 @@ void Data_Del_Click(MainForm& main)
     }
     if (!MessageBox::confirm(&main, QStringLiteral("確定刪除資料嗎？"), kDeleteTitle))
         return;
-    for (int slot : ticked)
-        main.store().records[slot].Date = kDeletionMark;
-    compactAndRefresh(main);
+    main.store().recordRegister.remove(ticked);
 }
 
 void Data_Clear_Click(MainForm& main)
 {
     if (!MessageBox::confirm(&main, QStringLiteral("確定清除已歸還資料嗎？"), kDeleteTitle))
         return;
-    RecordTable& table = main.store().records;
-    for (int i = 1; i < table.RecordNext(); ++i) {
-        if (table[i].Status == Texts::Returned)
-            table[i].Date = kDeletionMark;
-    }
-    compactAndRefresh(main);
+    main.store().recordRegister.removeReturned();
 }
 
 } // namespace RecordCommands

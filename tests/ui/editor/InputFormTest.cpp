@@ -16,7 +16,7 @@ protected:
     MainFormHarness h;
 
     MainForm& start() { return h.start(); }
-    RecordTable& table() { return h.store().records; }
+    const RecordTable& table() { return h.store().records; }
 
     QStringList messages() const
     {

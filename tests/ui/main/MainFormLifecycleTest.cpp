@@ -147,7 +147,7 @@ TEST(MainFormLifecycle, ClosingAndQuitWriteTheRecordFileOnce)
         MainFormHarness h;
         MainForm& f = h.start();
         EXPECT_FALSE(h.dir().exists(DataStore::RecordFileName));
-        h.store().records.append(record(QStringLiteral("王")));
+        h.store().recordRegister.append(record(QStringLiteral("王")));
         if (viaMenu)
             f.findChild<QAction*>(QStringLiteral("Data_Quit"))->trigger();
         else
@@ -158,7 +158,7 @@ TEST(MainFormLifecycle, ClosingAndQuitWriteTheRecordFileOnce)
         EXPECT_TRUE(written.endsWith("\r\n"));
 
         // Later close requests do not run the shut-down again.
-        h.store().records.append(record(QStringLiteral("李")));
+        h.store().recordRegister.append(record(QStringLiteral("李")));
         f.close();
         EXPECT_EQ(h.dir().read(DataStore::RecordFileName), written);
     }
@@ -176,7 +176,7 @@ TEST(MainFormLifecycle, UnwritableRecordFileLetsTheUserGoBackRetryOrDiscard)
 {
     MainFormHarness h;
     MainForm& f = h.start();
-    h.store().records.append(record(QStringLiteral("王")));
+    h.store().recordRegister.append(record(QStringLiteral("王")));
     QDir(h.dir().dir()).mkdir(DataStore::RecordFileName);
 
     MessageBox::setNextAnswer(MessageBox::Cancel);
@@ -224,7 +224,7 @@ TEST(MainFormLifecycle, UnreadableLegacyFileIsNamedAndStaysConvertibleUnlessTheU
         MainForm& f = h.start();
         MessageBox::clearHistory();
         for (int i = 0; i < records; ++i)
-            h.store().records.append(record(QStringLiteral("王")));
+            h.store().recordRegister.append(record(QStringLiteral("王")));
         // No records: nothing to ask. One: Return keeps it convertible. Two: the user agrees.
         if (records == 2)
             MessageBox::setNextAnswer(MessageBox::Yes);

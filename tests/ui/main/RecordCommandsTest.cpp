@@ -73,7 +73,7 @@ class RecordCommandsTest : public ::testing::Test
 protected:
     MainFormHarness h;
 
-    RecordTable& table() { return h.store().records; }
+    const RecordTable& table() { return h.store().records; }
 
     void tick(MainForm& f, int row)
     {

@@ -241,10 +241,10 @@ TEST_F(RecordList, ModelPassesTheItemModelTester)
     QAbstractItemModelTester tester(&f.listModel(),
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
     f.selectDirectionFilter(1);
-    f.listModel().appendSlot(2);
+    h.store().recordRegister.append(h.store().records[2]);
     f.listModel().setData(f.listModel().index(1, 0), Qt::Checked, Qt::CheckStateRole);
     f.selectDirectionFilter(0);
-    EXPECT_EQ(f.listModel().rowCount(), 2);
+    EXPECT_EQ(f.listModel().rowCount(), 3);
 }
 
 TEST_F(RecordList, CellsAreDrawnInTheirColours)
