@@ -2,7 +2,7 @@
 #include "RecordSamples.h"
 #include "platform/Cp950.h"
 #include "platform/MessageBox.h"
-#include "support/MainFormHarness.h"
+#include "support/WindowHarness.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -124,7 +124,7 @@ TEST(BigInputs, RecordsWithEveryFieldLongLoadAndSaveUnchanged)
 
 TEST(BigInputs, MillionLineRecordFileKeepsTheFirstTenThousand)
 {
-    MainFormHarness h;
+    WindowHarness h;
     // Lines past the table's capacity are never kept; they repeat the first ones.
     QList<QByteArray> lines;
     for (int n = 1; n <= RecordTable::Capacity; ++n)

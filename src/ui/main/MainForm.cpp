@@ -591,9 +591,21 @@ void MainForm::Data_Clear_Click()
     RecordCommands::Data_Clear_Click(*this);
 }
 
+// The shown rows, in list order, to a file named after the direction filter.
 void MainForm::Date_Export_Click()
 {
-    CsvExport::Date_Export_Click(*this);
+    QList<LoanRecord> shown;
+    for (int row = 0; row < model_->rowCount(); ++row)
+        shown.append(store_.records[model_->slotAt(row)]);
+    const CsvExport::Outcome outcome =
+        CsvExport::write(shown, RecordFilter::directionText(directionFilter()), store_.AppDir());
+    if (!outcome.written) {
+        MessageBox::warning(this,
+                            QStringLiteral("無法匯出到 %1（%2）").arg(outcome.path, outcome.error));
+        return;
+    }
+    MessageBox::show(this, QStringLiteral("匯出完成，檔案已存至 ") + outcome.path, Product::Title,
+                     MessageBox::NoIcon, MessageBox::Ok, MessageBox::Ok);
 }
 
 void MainForm::Set_Type_Click()
@@ -646,12 +658,12 @@ void MainForm::View_Font_Click(int size)
 
 void MainForm::Help_Help_Click()
 {
-    HelpCommands::Help_Help_Click(*this);
+    HelpCommands::openHelpPage(this, store_.AppDir());
 }
 
 void MainForm::Help_About_Click()
 {
-    HelpCommands::Help_About_Click(*this);
+    HelpCommands::showAbout(this);
 }
 
 void MainForm::Toolbar1_ButtonClick(int position)
