@@ -6,7 +6,7 @@
 #include "platform/SettingsStore.h"
 #include "platform/TerminationSignals.h"
 #include "store/DataStore.h"
-#include "ui/main/MainForm.h"
+#include "ui/main/MainWindow.h"
 
 #include <QApplication>
 
@@ -32,14 +32,14 @@ int main(int argc, char** argv)
 
     DataStore store(AppDir());
     SettingsStore settings;
-    MainForm form(store, settings);
+    MainWindow window(store, settings);
     // Ending the program through the session closes the window, which saves as a user's close does.
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &form,
-                     &MainForm::close);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, &MainForm::close);
-    form.Form_Load();
-    if (form.hasShutDown())
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &window,
+                     &MainWindow::close);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &MainWindow::close);
+    window.load();
+    if (window.hasShutDown())
         return 0; // ended during a start-up message; everything is saved already
-    form.show();
+    window.show();
     return app.exec();
 }

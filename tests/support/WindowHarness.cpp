@@ -31,7 +31,7 @@ WindowHarness::Window& WindowHarness::start()
         dir_.write(DataStore::RecordFileName, RecordFile::serialize(store_->records));
     window_.reset();
     window_ = std::make_unique<Window>(*store_, *settings_);
-    window_->Form_Load();
+    window_->load();
     if (!window_->hasShutDown())
         window_->show();
     return *window_;

@@ -3,7 +3,7 @@
 #include "platform/SettingsStore.h"
 #include "store/DataStore.h"
 #include "support/TestSupport.h"
-#include "ui/main/MainForm.h"
+#include "ui/main/MainWindow.h"
 
 #include <QStringList>
 
@@ -19,7 +19,7 @@ class QTableView;
 class WindowHarness
 {
 public:
-    using Window = MainForm;
+    using Window = MainWindow;
 
     WindowHarness();
     ~WindowHarness();

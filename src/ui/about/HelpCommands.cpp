@@ -3,7 +3,7 @@
 #include "Product.h"
 #include "platform/Modal.h"
 #include "platform/Shell.h"
-#include "ui/about/AboutForm.h"
+#include "ui/about/AboutDialog.h"
 
 namespace HelpCommands {
 
@@ -14,8 +14,8 @@ void openHelpPage(QWidget* parent, const QString& folder)
 
 void showAbout(QWidget* parent)
 {
-    AboutForm form(parent);
-    Modal::exec(form);
+    AboutDialog dialog(parent);
+    Modal::exec(dialog);
 }
 
 } // namespace HelpCommands

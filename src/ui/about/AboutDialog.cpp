@@ -1,4 +1,4 @@
-#include "ui/about/AboutForm.h"
+#include "ui/about/AboutDialog.h"
 
 #include "Product.h"
 #include "platform/DialogLayout.h"
@@ -15,7 +15,7 @@ constexpr int kClientHeight = 1845;
 constexpr int kIconPixels = 32;
 } // namespace
 
-AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("AboutForm"));
     DialogLayout::makeFixedDialog(this, kClientWidth, kClientHeight);
@@ -36,11 +36,11 @@ AboutForm::AboutForm(QWidget* parent) : QDialog(parent)
                                                 1095, 375);
     auto* mail = DialogLayout::place<QPushButton>(this, "Command3", QStringLiteral("寄信給作者"),
                                                   4920, 600, 1095, 375);
-    connect(ok, &QPushButton::clicked, this, &AboutForm::Command1_Click);
-    connect(mail, &QPushButton::clicked, this, &AboutForm::Command3_Click);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(mail, &QPushButton::clicked, this, &AboutDialog::mailAuthor);
 }
 
-void AboutForm::addLabel(const char* name, const QString& text, int top, int width)
+void AboutDialog::addLabel(const char* name, const QString& text, int top, int width)
 {
     auto* label = DialogLayout::place<QLabel>(this, name, text, 1080, top, width, 180);
     // Plain text: an address shown here is read, not followed.
@@ -48,12 +48,7 @@ void AboutForm::addLabel(const char* name, const QString& text, int top, int wid
     label->setTextInteractionFlags(Qt::NoTextInteraction);
 }
 
-void AboutForm::Command1_Click()
-{
-    accept();
-}
-
-void AboutForm::Command3_Click()
+void AboutDialog::mailAuthor()
 {
     Shell::open(this, QStringLiteral("mailto:") + Product::MailAddress, Shell::Show);
 }
