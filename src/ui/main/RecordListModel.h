@@ -36,10 +36,10 @@ public:
     int rowOf(int slot) const;
     bool isChecked(int row) const { return checked_.at(row); }
     void setAllChecked(bool checked);
-    // The whole text of a cell, as the record holds it.
-    QString text(int row, int column) const;
 
 private:
+    // The whole text of a cell, as the record holds it.
+    QString text(int row, int column) const;
     // Appends one row for a slot, unticked.
     void appendSlot(int slot);
     void showChanged(int slot);
