@@ -14,12 +14,16 @@
 namespace {
 const QString kDeleteTitle = QStringLiteral("刪除資料");
 
+RecordEditor::Choices choicesOf(const DataStore& store)
+{
+    return {RecordFilter::categoryEntries(store.TypeList.names(), RecordFilter::Box::Record),
+            store.AffairList.names(), store.BorrowerList.names()};
+}
+
 std::optional<RecordEditor::Result> openEditor(RecordEditor::Mode mode, const LoanRecord& record,
+                                               const RecordEditor::Choices& choices,
                                                const DataStore& store)
 {
-    const RecordEditor::Choices choices{
-        RecordFilter::categoryEntries(store.TypeList.names(), RecordFilter::Box::Record),
-        store.AffairList.names(), store.BorrowerList.names()};
     // Without an owner window, as the editor has always been shown.
     return RecordEditor(mode, record, choices, store.records.isFull()).run();
 }
@@ -56,17 +60,14 @@ RecordCommands::RecordCommands(DataStore& store, RecordListPanel& panel, RecordL
 void RecordCommands::newRecord()
 {
     const QString filter = panel_.filter().category;
+    const RecordEditor::Choices choices = choicesOf(store_);
     LoanRecord record;
     record.Date = DateText::today();
     record.Direction = Texts::LentOut;
     record.Status = Texts::NotReturned;
-    // The category the filter shows, or the first of the box under "全部".
-    record.Category =
-        filter == Texts::All
-            ? RecordFilter::categoryEntries(store_.TypeList.names(), RecordFilter::Box::Record)
-                  .first()
-            : filter;
-    const auto result = openEditor(RecordEditor::Mode::New, record, store_);
+    // The category the filter shows, or the box's first under "全部".
+    record.Category = filter == Texts::All ? choices.categories.first() : filter;
+    const auto result = openEditor(RecordEditor::Mode::New, record, choices, store_);
     if (!result)
         return;
     // The new row joins the list as it stands; the filters and totals catch up at the next
@@ -83,7 +84,8 @@ void RecordCommands::editSelected()
     if (model_.rowCount() == 0 || row < 0)
         return;
     const int slot = model_.slotAt(row);
-    const auto result = openEditor(RecordEditor::Mode::Edit, store_.records[slot], store_);
+    const auto result =
+        openEditor(RecordEditor::Mode::Edit, store_.records[slot], choicesOf(store_), store_);
     if (!result)
         return;
     store_.recordRegister.replace(slot, result->record);

@@ -56,12 +56,10 @@ TEST_F(RecordList, FiltersChosenByClicksRebuildTheListFromItsLastRow)
     h.click("Option2_2");
     EXPECT_EQ(h.rows(), 1);
     EXPECT_EQ(h.statusText(), " 共 1 筆資料");
-    h.chooseCategory("書");
-    EXPECT_EQ(h.rows(), 3);
     h.click("Option1_2");
-    EXPECT_EQ(h.rows(), 2);
+    h.chooseCategory("書");
     h.click("Option2_1");
-    EXPECT_EQ(h.rows(), 11);
+    EXPECT_EQ(h.rows(), 11); // 借入, 書, 未歸還
     h.list()->clearSelection();
     h.click("Option2_1");
     EXPECT_EQ(h.selectedRow(), 10) << "the button already chosen rebuilds too";
