@@ -24,13 +24,13 @@ WindowHarness::WindowHarness()
 
 WindowHarness::~WindowHarness() = default;
 
-WindowHarness::Window& WindowHarness::start()
+MainWindow& WindowHarness::start()
 {
     // Records added before the first start reach the window the way the program reads them.
     if (!window_ && store_->records.count() > 0 && !dir_.exists(DataStore::RecordFileName))
         dir_.write(DataStore::RecordFileName, RecordFile::serialize(store_->records));
     window_.reset();
-    window_ = std::make_unique<Window>(*store_, *settings_);
+    window_ = std::make_unique<MainWindow>(*store_, *settings_);
     window_->load();
     if (!window_->hasShutDown())
         window_->show();

@@ -19,14 +19,12 @@ class QTableView;
 class WindowHarness
 {
 public:
-    using Window = MainWindow;
-
     WindowHarness();
     ~WindowHarness();
 
     // Creates the window and runs its start-up over what the folder and settings hold now.
-    Window& start();
-    Window& window() const { return *window_; }
+    MainWindow& start();
+    MainWindow& window() const { return *window_; }
     DataStore& store() const { return *store_; }
     SettingsStore& settings() { return *settings_; }
     const TempAppDir& dir() const { return dir_; }
@@ -75,5 +73,5 @@ private:
     TempAppDir dir_;
     std::unique_ptr<DataStore> store_;
     std::unique_ptr<SettingsStore> settings_;
-    std::unique_ptr<Window> window_;
+    std::unique_ptr<MainWindow> window_;
 };
