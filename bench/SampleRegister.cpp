@@ -201,7 +201,7 @@ bool write(const QString& appDir, int count, QString* error)
     }
     DataStore store(appDir);
     for (const LoanRecord& r : records(count))
-        store.records.append(r);
+        store.recordRegister.append(r);
     store.TypeList.assign(kCategories);
     store.AffairList.assign(itemNames());
     store.BorrowerList.assign(borrowerNames());

@@ -5,8 +5,7 @@
 #include "platform/Fonts.h"
 #include "platform/SettingsStore.h"
 #include "store/DataStore.h"
-#include "ui/main/MainForm.h"
-#include "ui/main/RecordListModel.h"
+#include "ui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QFile>
@@ -72,23 +71,23 @@ int runChild(int argc, char** argv)
 
     // The steps of the program's main, over the given folder.
     QApplication app(argc, argv);
-    InstallFonts();
+    Fonts::install();
     DataStore store(QString::fromLocal8Bit(argv[2]));
     SettingsStore settings;
-    MainForm form(store, settings);
-    form.Form_Load();
+    MainWindow window(store, settings);
+    window.load();
 
     // The clock stops once the list has been painted for the first time.
-    auto* watch = new PaintWatch(form.ListView1()->viewport());
+    const auto* list = window.findChild<QTableView*>(QStringLiteral("ListView1"));
+    auto* watch = new PaintWatch(list->viewport());
     watch->afterFirstPaint([&] {
         const std::chrono::duration<double, std::milli> elapsed = Clock::now() - start;
-        std::printf("%.3f %.2f %d\n", elapsed.count(), peakResidentMb(),
-                    form.listModel().rowCount());
+        std::printf("%.3f %.2f %d\n", elapsed.count(), peakResidentMb(), list->model()->rowCount());
         std::fflush(stdout);
         QCoreApplication::exit(0);
     });
     QTimer::singleShot(kChildTimeoutMs, &app, [] { QCoreApplication::exit(3); });
-    form.show();
+    window.show();
     return app.exec();
 }
 

@@ -1,8 +1,8 @@
 #include "ViewBench.h"
 
 #include "Median.h"
-#include "ui/main/RecordListModel.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QTableView>
@@ -18,14 +18,15 @@ void require(bool condition, const char* what)
 } // namespace
 
 ViewBench::ViewBench(const QString& appDir, int expectedRecords, int runs)
-    : store_(appDir), form_(store_, settings_), expectedRecords_(expectedRecords), runs_(runs)
+    : store_(appDir), window_(store_, settings_), expectedRecords_(expectedRecords), runs_(runs)
 {
-    form_.Form_Load();
-    paints_ = new PaintWatch(form_.ListView1()->viewport());
-    form_.show();
+    window_.load();
+    list_ = window_.findChild<QTableView*>(QStringLiteral("ListView1"));
+    categories_ = window_.findChild<QComboBox*>(QStringLiteral("Combo1"));
+    paints_ = new PaintWatch(list_->viewport());
+    window_.show();
     settle();
-    require(form_.listModel().rowCount() == expectedRecords_,
-            "the list does not show the register");
+    require(list_->model()->rowCount() == expectedRecords_, "the list does not show the register");
 }
 
 void ViewBench::settle()
@@ -46,46 +47,46 @@ void ViewBench::paint()
         QCoreApplication::processEvents();
     } while (paints_->count() != seen);
     if (paints_->count() == before)
-        form_.ListView1()->viewport()->repaint();
+        list_->viewport()->repaint();
 }
 
 double ViewBench::refresh()
 {
-    require(form_.categoryFilterText() == Texts::All && form_.directionFilter() == 0 &&
-                form_.statusFilter() == 0,
+    const auto* direction = window_.findChild<QAbstractButton*>(QStringLiteral("Option1_0"));
+    const auto* status = window_.findChild<QAbstractButton*>(QStringLiteral("Option2_0"));
+    require(categories_->currentIndex() == 0 && direction->isChecked() && status->isChecked(),
             "the filters are not all on 全部");
     const double ms = Median::ms(
         runs_,
         [&] {
-            form_.MainDataShow();
+            window_.MainDataShow();
             paint();
         },
         [&] { settle(); });
-    require(form_.listModel().rowCount() == expectedRecords_, "the refresh lost rows");
+    require(list_->model()->rowCount() == expectedRecords_, "the refresh lost rows");
     return ms;
 }
 
 double ViewBench::filterSwitch(const QString& category)
 {
-    QComboBox* combo = form_.Combo1();
-    const int entry = combo->findText(category);
+    const int entry = categories_->findText(category);
     require(entry > 0, "the category is not in the filter");
     const double ms = Median::ms(
         runs_,
         [&] {
-            combo->setCurrentIndex(entry);
-            form_.Combo1_Click();
+            categories_->setCurrentIndex(entry);
+            window_.showRecords();
             paint();
         },
         [&] {
-            combo->setCurrentIndex(0);
-            form_.Combo1_Click();
+            categories_->setCurrentIndex(0);
+            window_.showRecords();
             settle();
         });
-    const int rows = form_.listModel().rowCount();
+    const int rows = list_->model()->rowCount();
     require(rows > expectedRecords_ / 4 && rows < expectedRecords_ / 2,
             "the category does not hold about a third of the register");
-    combo->setCurrentIndex(0);
-    form_.Combo1_Click();
+    categories_->setCurrentIndex(0);
+    window_.showRecords();
     return ms;
 }

@@ -3,7 +3,10 @@
 #include "PaintWatch.h"
 #include "platform/SettingsStore.h"
 #include "store/DataStore.h"
-#include "ui/main/MainForm.h"
+
+class QComboBox;
+class QTableView;
+#include "ui/main/MainWindow.h"
 
 // The main window, started over a register and shown, timing how fast its list follows a
 // refresh. Each timing includes the view's own work: the events the refresh raises, and the
@@ -24,7 +27,9 @@ private:
 
     DataStore store_;
     SettingsStore settings_;
-    MainForm form_;
+    MainWindow window_;
+    QTableView* list_ = nullptr;
+    QComboBox* categories_ = nullptr;
     PaintWatch* paints_ = nullptr; // owned by the list's viewport
     int expectedRecords_;
     int runs_;

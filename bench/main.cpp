@@ -118,7 +118,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    InstallFonts();
+    Fonts::install();
     try {
         return runBench(QCoreApplication::arguments());
     } catch (const std::exception& e) {

@@ -1,3 +1,4 @@
+#include "Product.h"
 #include "platform/AppDir.h"
 #include "platform/FolderLock.h"
 #include "platform/Fonts.h"
@@ -5,23 +6,22 @@
 #include "platform/SettingsStore.h"
 #include "platform/TerminationSignals.h"
 #include "store/DataStore.h"
-#include "ui/main/MainForm.h"
+#include "ui/main/MainWindow.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    InstallFonts();
+    Fonts::install();
     // Installed first, so that a request to end at any time from here on is served.
     TerminationSignals termination;
 
     FolderLock lock(AppDir());
     if (lock.acquire() == FolderLock::Result::InUse) {
-        const QString text =
-            QStringLiteral("Kelvora 已經在使用這個資料夾：\n%1\n\n同一個資料夾一次只能"
-                           "開啟一個 Kelvora，請使用已經開啟的視窗。")
-                .arg(AppDir());
+        const QString text = QStringLiteral("%1 已經在使用這個資料夾：\n%2\n\n同一個資料夾一次只能"
+                                            "開啟一個 %1，請使用已經開啟的視窗。")
+                                 .arg(Product::Name, AppDir());
         qWarning("%s", qUtf8Printable(text));
         // quit() would wait for app.exec(); exit() also ends the message box's loop.
         QObject::connect(&termination, &TerminationSignals::terminationRequested, &app,
@@ -32,14 +32,14 @@ int main(int argc, char** argv)
 
     DataStore store(AppDir());
     SettingsStore settings;
-    MainForm form(store, settings);
+    MainWindow window(store, settings);
     // Ending the program through the session closes the window, which saves as a user's close does.
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &form,
-                     &MainForm::close);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, &MainForm::close);
-    form.Form_Load();
-    if (form.hasShutDown())
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &window,
+                     &MainWindow::close);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &MainWindow::close);
+    window.load();
+    if (window.hasShutDown())
         return 0; // ended during a start-up message; everything is saved already
-    form.show();
+    window.show();
     return app.exec();
 }

@@ -1,6 +1,6 @@
 #include "platform/DialogLayout.h"
 
-#include "platform/Module1.h"
+#include "platform/CloseCommand.h"
 
 #include <QFrame>
 #include <QPushButton>
@@ -36,13 +36,6 @@ QFrame* line(QWidget* parent, const char* name, const QColor& colour, int left, 
     palette.setColor(QPalette::Window, colour);
     frame->setPalette(palette);
     return frame;
-}
-
-QFont font(const QString& family, qreal points)
-{
-    QFont f(family);
-    f.setPointSizeF(points);
-    return f;
 }
 
 void makeFixedDialog(QWidget* dialog, int width, int height)

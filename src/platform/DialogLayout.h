@@ -3,7 +3,6 @@
 #include "platform/Twips.h"
 
 #include <QColor>
-#include <QFont>
 #include <QString>
 #include <QWidget>
 
@@ -39,8 +38,6 @@ Widget* place(QWidget* parent, const char* name, const QString& caption, int lef
 
 // A one-pixel horizontal line, one half of an etched separator.
 QFrame* line(QWidget* parent, const char* name, const QColor& colour, int left, int top, int width);
-
-QFont font(const QString& family, qreal points);
 
 // A fixed dialog border of the given client size in twips, no minimise or maximise button,
 // no task-bar entry, and no Close command.

@@ -1,12 +1,17 @@
 #include "platform/SettingsStore.h"
 
+#include "Product.h"
+
 #include <cmath>
 
 namespace {
 const QString kSection = QStringLiteral("MainForm/");
 }
 
-SettingsStore::SettingsStore() : settings_(QSettings::IniFormat, QSettings::UserScope, "Tovi") {}
+SettingsStore::SettingsStore()
+    : settings_(QSettings::IniFormat, QSettings::UserScope, Product::Title)
+{
+}
 
 QString SettingsStore::value(const QString& key, const QString& defaultValue) const
 {

@@ -62,7 +62,7 @@ void DataStore::keepOriginal(const QString& fileName, const FileFingerprint& loa
     }
 }
 
-void DataStore::convertLegacy(QList<FileProblem>& problems)
+void DataStore::convertLegacy(RecordTable& table, QList<FileProblem>& problems)
 {
     QString text;
     bool decoded = true;
@@ -70,10 +70,10 @@ void DataStore::convertLegacy(QList<FileProblem>& problems)
     // Unread, it stays protected: saving would create the record file and so end its conversion.
     if (!readText(LegacyFileName, &text, &decoded, &version, problems))
         return;
-    const ReadResult read = RecordFile::parse(text, RecordFile::Layout::Legacy, records);
+    const ReadResult read = RecordFile::parse(text, RecordFile::Layout::Legacy, table);
     QString reason;
     QDateTime modified;
-    const QByteArray converted = RecordFile::serialize(records, RecordFile::Layout::Legacy);
+    const QByteArray converted = RecordFile::serialize(table, RecordFile::Layout::Legacy);
     const bool written = FileSystem::writeAll(path(RecordFileName), converted, &reason, &modified);
     if (written)
         recordFile_ = FileFingerprint(converted, modified);
@@ -91,20 +91,27 @@ void DataStore::convertLegacy(QList<FileProblem>& problems)
 QList<FileProblem> DataStore::MainDataInit()
 {
     QList<FileProblem> problems;
+    recordRegister.load([&](RecordTable& table) { problems = readRecords(table); });
+    return problems;
+}
+
+QList<FileProblem> DataStore::readRecords(RecordTable& table)
+{
+    QList<FileProblem> problems;
     if (FileSystem::exists(path(LegacyFileName)) && !FileSystem::exists(path(RecordFileName))) {
         // The table holds what the new record file was written from: no need to read it back.
         // Had it not been written, the legacy records stay in memory all the same.
-        convertLegacy(problems);
+        convertLegacy(table, problems);
         return problems;
     }
-    records.setRecordNext(1);
+    table.setRecordNext(1);
     if (!FileSystem::exists(path(RecordFileName)))
         return problems;
     QString text;
     bool decoded = true;
     if (!readText(RecordFileName, &text, &decoded, &recordFile_, problems))
         return problems;
-    const ReadResult read = RecordFile::parse(text, RecordFile::Layout::Current, records);
+    const ReadResult read = RecordFile::parse(text, RecordFile::Layout::Current, table);
     QList<FileProblem> found = problemsOf(RecordFileName, decoded, read);
     keepOriginal(RecordFileName, recordFile_, found);
     return problems + found;

@@ -3,7 +3,7 @@
 #include "store/FieldReader.h"
 #include "store/FileFingerprint.h"
 #include "store/NameList.h"
-#include "store/RecordTable.h"
+#include "store/RecordRegister.h"
 
 #include <QHash>
 #include <QList>
@@ -65,7 +65,10 @@ public:
     const QString& AppDir() const { return appDir_; }
     QString path(const QString& fileName) const { return appDir_ + fileName; }
 
-    RecordTable records;
+    // The register, changed only through its operations, which signal every change.
+    RecordRegister recordRegister;
+    // The records, to read.
+    const RecordTable& records = recordRegister.table();
     NameList TypeList{500};
     NameList AffairList{2500};
     NameList BorrowerList{500};
@@ -98,7 +101,9 @@ private:
     // without a copy the file is protected.
     void keepOriginal(const QString& fileName, const FileFingerprint& loaded,
                       QList<FileProblem>& found);
-    void convertLegacy(QList<FileProblem>& problems);
+    // Fills the table from the record file, or from the legacy file it converts.
+    QList<FileProblem> readRecords(RecordTable& table);
+    void convertLegacy(RecordTable& table, QList<FileProblem>& problems);
 
     QString appDir_;
     QHash<QString, Protection> protected_;

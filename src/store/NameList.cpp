@@ -5,7 +5,7 @@
 
 NameList::NameList(int capacity) : capacity_(capacity) {}
 
-const QString& NameList::Names(int i) const
+const QString& NameList::at(int i) const
 {
     if (i < 1 || i > count())
         throw std::out_of_range("name index " + std::to_string(i));

@@ -15,7 +15,7 @@ public:
     bool isFull() const { return count() >= capacity_; }
 
     // Slot i, 1 ≤ i ≤ Next − 1; any other index throws std::out_of_range.
-    const QString& Names(int i) const;
+    const QString& at(int i) const;
     const QStringList& names() const { return names_; }
 
     // False, and nothing added, when the list is full.

@@ -180,9 +180,9 @@ void checkListFile(QByteArrayView input)
 
     bool exact = clean;
     for (int i = 1; i < loaded.Next(); ++i) {
-        require(again.Names(i) == throughCodePage(loaded.Names(i)),
+        require(again.at(i) == throughCodePage(loaded.at(i)),
                 "each name reads back as the code page holds it", QString::number(i));
-        exact = exact && Cp950::canEncode(loaded.Names(i));
+        exact = exact && Cp950::canEncode(loaded.at(i));
     }
     if (exact)
         require(again.names() == loaded.names(), "clean text reads back exactly");

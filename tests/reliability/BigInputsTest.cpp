@@ -2,7 +2,7 @@
 #include "RecordSamples.h"
 #include "platform/Cp950.h"
 #include "platform/MessageBox.h"
-#include "support/MainFormHarness.h"
+#include "support/WindowHarness.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -124,7 +124,7 @@ TEST(BigInputs, RecordsWithEveryFieldLongLoadAndSaveUnchanged)
 
 TEST(BigInputs, MillionLineRecordFileKeepsTheFirstTenThousand)
 {
-    MainFormHarness h;
+    WindowHarness h;
     // Lines past the table's capacity are never kept; they repeat the first ones.
     QList<QByteArray> lines;
     for (int n = 1; n <= RecordTable::Capacity; ++n)
@@ -159,7 +159,7 @@ TEST(BigInputs, MillionLineListFileKeepsWhatTheListHolds)
     ASSERT_EQ(problems.size(), 1);
     EXPECT_EQ(problems[0].kind, FileProblem::Kind::TooMany);
     EXPECT_EQ(store.AffairList.count(), store.AffairList.capacity());
-    EXPECT_EQ(store.AffairList.Names(2500), QStringLiteral("物品2500"));
+    EXPECT_EQ(store.AffairList.at(2500), QStringLiteral("物品2500"));
 }
 
 // Empty lines between records are no records; a long run of them before the last record must be

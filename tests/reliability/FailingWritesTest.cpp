@@ -1,11 +1,11 @@
 #include "FileSizeLimit.h"
 #include "FolderSnapshot.h"
 #include "RecordSamples.h"
-#include "export/CsvExport.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
-#include "support/MainFormHarness.h"
+#include "support/Dialogs.h"
+#include "support/WindowHarness.h"
 
 #include <QDialog>
 #include <QFile>
@@ -43,13 +43,6 @@ QList<LoanRecord> recordsOf(const RecordTable& table)
     return records;
 }
 
-void clickButton(QDialog& dialog, const char* name)
-{
-    auto* button = dialog.findChild<QPushButton*>(QString::fromLatin1(name));
-    ASSERT_NE(button, nullptr) << name;
-    QTest::mouseClick(button, Qt::LeftButton);
-}
-
 // Runs work in a child process as an ordinary user ("nobody" when the tests run as root, whom no
 // permission stops); true when it returned true there.
 bool asOrdinaryUser(const std::function<bool()>& work)
@@ -66,10 +59,10 @@ bool asOrdinaryUser(const std::function<bool()>& work)
 
 TEST(FailingWrites, RecordFileAtCloseKeepsThePreviousFileAndTheRecords)
 {
-    MainFormHarness h;
+    WindowHarness h;
     h.writeRecordFile(sampleRecords(40));
-    MainForm& f = h.start();
-    h.store().records.append(sampleRecord(41));
+    auto& f = h.start();
+    h.store().recordRegister.append(sampleRecord(41));
     const QList<LoanRecord> inMemory = recordsOf(h.store().records);
     const FolderSnapshot before = snapshotOf(h.dir().dir());
     {
@@ -96,10 +89,10 @@ TEST(FailingWrites, RecordFileAtCloseKeepsThePreviousFileAndTheRecords)
 
 TEST(FailingWrites, RecordFileGivenUpAtCloseStaysAsItWas)
 {
-    MainFormHarness h;
+    WindowHarness h;
     h.writeRecordFile(sampleRecords(40));
-    MainForm& f = h.start();
-    h.store().records.compact([](const LoanRecord& r) { return r.Status == Texts::Returned; });
+    auto& f = h.start();
+    h.store().recordRegister.removeReturned();
     const FolderSnapshot before = snapshotOf(h.dir().dir());
     {
         FileSizeLimit full(kRoomOnDisk);
@@ -113,7 +106,7 @@ TEST(FailingWrites, RecordFileGivenUpAtCloseStaysAsItWas)
 
 TEST(FailingWrites, LegacyConversionKeepsTheLegacyFileAndItsRecords)
 {
-    MainFormHarness h;
+    WindowHarness h;
     const QList<LoanRecord> legacy = sampleRecords(40);
     QByteArray bytes;
     for (const LoanRecord& r : legacy) {
@@ -141,14 +134,14 @@ TEST(FailingWrites, LegacyConversionKeepsTheLegacyFileAndItsRecords)
     EXPECT_EQ(h.rows(), legacy.size());
 
     // The records reach the record file at the next close that can write it.
-    EXPECT_TRUE(h.form().close());
+    EXPECT_TRUE(h.window().close());
     EXPECT_EQ(h.dir().read(DataStore::RecordFileName), recordFileOf(expected));
     EXPECT_EQ(h.dir().read(DataStore::LegacyFileName), bytes);
 }
 
 struct ListCase
 {
-    void (MainForm::*command)();
+    const char* command;
     QString fileName;
     NameList DataStore::*list;
 };
@@ -156,18 +149,18 @@ struct ListCase
 TEST(FailingWrites, ListFileAtDoneKeepsThePreviousFileAndTheNewList)
 {
     const QList<ListCase> cases{
-        {&MainForm::Set_Type_Click, DataStore::TypeFileName, &DataStore::TypeList},
-        {&MainForm::Set_Affair_Click, DataStore::AffairFileName, &DataStore::AffairList},
-        {&MainForm::Set_Borrower_Click, DataStore::BorrowerFileName, &DataStore::BorrowerList}};
+        {"Set_Type", DataStore::TypeFileName, &DataStore::TypeList},
+        {"Set_Affair", DataStore::AffairFileName, &DataStore::AffairList},
+        {"Set_Borrower", DataStore::BorrowerFileName, &DataStore::BorrowerList}};
     for (const ListCase& c : cases) {
         SCOPED_TRACE(c.fileName.toStdString());
         MessageBox::clearHistory();
-        MainFormHarness h;
+        WindowHarness h;
         QStringList names;
         for (int i = 1; i <= 200; ++i)
             names.append(QStringLiteral("名稱%1").arg(i));
         h.writeListFile(c.fileName, names);
-        MainForm& f = h.start();
+        h.start();
         const FolderSnapshot before = snapshotOf(h.dir().dir());
 
         bool opened = false;
@@ -178,7 +171,7 @@ TEST(FailingWrites, ListFileAtDoneKeepsThePreviousFileAndTheNewList)
             FileSizeLimit full(kRoomOnDisk);
             clickButton(editor, "Command1");
         });
-        (f.*c.command)();
+        h.trigger(c.command);
         ASSERT_TRUE(opened);
 
         ASSERT_EQ(warnings().size(), 1);
@@ -192,21 +185,20 @@ TEST(FailingWrites, ListFileAtDoneKeepsThePreviousFileAndTheNewList)
 
 TEST(FailingWrites, ExportKeepsTheEarlierExportAndTheList)
 {
-    MainFormHarness h;
+    WindowHarness h;
     h.writeRecordFile(sampleRecords(30));
-    MainForm& f = h.start();
-    CsvExport::Date_Export_Click(f);
+    h.start();
+    h.trigger("Date_Export");
     const QString exportFile = Texts::All + QStringLiteral(".csv");
     ASSERT_FALSE(h.dir().read(exportFile).isEmpty());
 
-    h.store().records.append(sampleRecord(31));
-    f.Combo1_Click();
+    h.store().recordRegister.append(sampleRecord(31));
     const int rows = h.rows();
     const FolderSnapshot before = snapshotOf(h.dir().dir());
     MessageBox::clearHistory();
     {
         FileSizeLimit full(kRoomOnDisk);
-        CsvExport::Date_Export_Click(f);
+        h.trigger("Date_Export");
     }
     ASSERT_EQ(MessageBox::history().size(), 1) << "the failure, and no completion message";
     const MessageBox::Shown& box = MessageBox::history()[0];
@@ -221,7 +213,7 @@ TEST(FailingWrites, ExportKeepsTheEarlierExportAndTheList)
 // why, and is asked before it is written over, Return keeping it.
 TEST(FailingWrites, FilesWithoutTheirCopyAreWrittenOverOnlyWithConsent)
 {
-    MainFormHarness h;
+    WindowHarness h;
     const QByteArray records = recordFileOf(sampleRecords(20));
     h.dir().write(DataStore::RecordFileName, records + "\r\n" + records);
     QStringList names;
@@ -239,8 +231,8 @@ TEST(FailingWrites, FilesWithoutTheirCopyAreWrittenOverOnlyWithConsent)
     const FolderSnapshot before = snapshotOf(h.dir().dir());
     MessageBox::clearHistory();
     Modal::setNextHandler([](QDialog& editor) { clickButton(editor, "Command1"); });
-    h.form().Set_Borrower_Click();
-    EXPECT_TRUE(h.form().close());
+    h.trigger("Set_Borrower");
+    EXPECT_TRUE(h.window().close());
     ASSERT_EQ(warnings().size(), 2);
     EXPECT_TRUE(warnings()[0].text.contains(h.dir().path(DataStore::BorrowerFileName)));
     EXPECT_TRUE(warnings()[1].text.contains(h.dir().path(DataStore::RecordFileName)));

@@ -1,5 +1,5 @@
 #include "platform/MessageBox.h"
-#include "support/MainFormHarness.h"
+#include "support/WindowHarness.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -13,9 +13,9 @@
 // shows no message, and the next close stores a value of the program's own.
 namespace {
 
-using Prepare = std::function<void(MainFormHarness&)>;
+using Prepare = std::function<void(WindowHarness&)>;
 // How a key's value shows in the started window, as text that can be compared.
-using Observe = std::function<QString(MainForm&)>;
+using Observe = std::function<QString(WindowHarness&)>;
 
 struct KeyCase
 {
@@ -23,7 +23,7 @@ struct KeyCase
     QStringList bad;
     QString good; // a value the program itself could write, that differs from the default
     Observe observe;
-    Prepare prepare = [](MainFormHarness&) {};
+    Prepare prepare = [](WindowHarness&) {};
 };
 
 const QStringList kNotNumbers{QStringLiteral("abc"), QString(), QStringLiteral("12abc"),
@@ -32,21 +32,23 @@ const QStringList kHuge{QStringLiteral("1e308"), QStringLiteral("99999999999"),
                         QStringLiteral("-99999999999"), QStringLiteral("inf")};
 
 // Window position and size are read only for a window that was last closed in the normal state.
-void normalWindow(MainFormHarness& h)
+void normalWindow(WindowHarness& h)
 {
     h.settings().setValue(QStringLiteral("WinState"), QStringLiteral("0"));
 }
 
-void twoCategories(MainFormHarness& h)
+void twoCategories(WindowHarness& h)
 {
     h.writeListFile(DataStore::TypeFileName, {QStringLiteral("書籍"), QStringLiteral("工具")});
 }
 
-QString checkedFonts(MainForm& f)
+QString checkedFonts(WindowHarness& h)
 {
-    QString text = QString::number(f.ListView1()->font().pointSize()) + u':';
-    for (int size : MainForm::FontSizes) {
-        if (f.fontAction(size)->isChecked())
+    QString text = QString::number(h.list()->font().pointSize()) + u':';
+    for (int size = 9; size <= 16; ++size) {
+        const QByteArray item =
+            QStringLiteral("View_Font%1").arg(size, 2, 10, QLatin1Char('0')).toLatin1();
+        if (h.isChecked(item.constData()))
             text += QString::number(size) + u' ';
     }
     return text;
@@ -57,16 +59,17 @@ QList<KeyCase> keyCases()
     QList<KeyCase> cases;
     for (int n = 1; n <= 8; ++n) {
         cases.append({QStringLiteral("LW%1").arg(n), kNotNumbers + kHuge + QStringList{"-15"},
-                      QStringLiteral("2985"), [n](MainForm& f) {
-                          return QString::number(f.ListView1()->columnWidth(n - 1));
+                      QStringLiteral("2985"), [n](WindowHarness& h) {
+                          return QString::number(h.list()->columnWidth(n - 1));
                       }});
     }
     cases.append({QStringLiteral("WinState"),
                   kNotNumbers + kHuge + QStringList{"-1", "1", "3", "0.5"}, QStringLiteral("0"),
-                  [](MainForm& f) { return QString::number(f.windowState()); }});
+                  [](WindowHarness& h) { return QString::number(h.window().windowState()); }});
     const auto position = [](bool left) {
-        return [left](MainForm& f) {
-            return QString::number(left ? f.frameGeometry().left() : f.frameGeometry().top());
+        return [left](WindowHarness& h) {
+            const QRect frame = h.window().frameGeometry();
+            return QString::number(left ? frame.left() : frame.top());
         };
     };
     cases.append({QStringLiteral("Left"), kNotNumbers + kHuge, QStringLiteral("1500"),
@@ -74,8 +77,9 @@ QList<KeyCase> keyCases()
     cases.append({QStringLiteral("Top"), kNotNumbers + kHuge, QStringLiteral("1500"),
                   position(false), normalWindow});
     const auto size = [](bool width) {
-        return [width](MainForm& f) {
-            return QString::number(width ? f.frameGeometry().width() : f.frameGeometry().height());
+        return [width](WindowHarness& h) {
+            const QRect frame = h.window().frameGeometry();
+            return QString::number(width ? frame.width() : frame.height());
         };
     };
     cases.append({QStringLiteral("Width"), kNotNumbers + kHuge + QStringList{"-150"},
@@ -86,18 +90,17 @@ QList<KeyCase> keyCases()
                   kNotNumbers + kHuge + QStringList{"-9", "0", "8", "17", "12.5"},
                   QStringLiteral("12"), checkedFonts});
     for (const QString& key : {QStringLiteral("Option1"), QStringLiteral("Option2")}) {
-        const bool direction = key == QStringLiteral("Option1");
         cases.append({key, kNotNumbers + kHuge + QStringList{"-1", "3", "1.5"}, QStringLiteral("2"),
-                      [direction](MainForm& f) {
-                          return QString::number(direction ? f.directionFilter()
-                                                           : f.statusFilter());
+                      [key](WindowHarness& h) {
+                          return QString::number(h.checkedOption(key.toLatin1().constData()));
                       }});
     }
     // Two categories make four entries: "全部", 書籍, 工具, "未分類".
-    cases.append({QStringLiteral("Combo1"), kNotNumbers + kHuge + QStringList{"-1", "4", "1.5"},
-                  QStringLiteral("3"),
-                  [](MainForm& f) { return QString::number(f.Combo1()->currentIndex()); },
-                  twoCategories});
+    cases.append(
+        {QStringLiteral("Combo1"), kNotNumbers + kHuge + QStringList{"-1", "4", "1.5"},
+         QStringLiteral("3"),
+         [](WindowHarness& h) { return QString::number(h.categoryFilter()->currentIndex()); },
+         twoCategories});
     return cases;
 }
 
@@ -105,14 +108,14 @@ QList<KeyCase> keyCases()
 QString startWith(const KeyCase& c, const std::optional<QString>& value,
                   bool* programWroteIt = nullptr)
 {
-    MainFormHarness h;
+    WindowHarness h;
     c.prepare(h);
     if (value)
         h.settings().setValue(c.key, *value);
-    MainForm& f = h.start();
-    const QString shown = c.observe(f);
+    auto& w = h.start();
+    const QString shown = c.observe(h);
     EXPECT_TRUE(MessageBox::history().isEmpty()) << MessageBox::history()[0].text.toStdString();
-    EXPECT_TRUE(f.close());
+    EXPECT_TRUE(w.close());
     if (programWroteIt) {
         bool whole = false;
         SettingsStore().value(c.key, {}).toInt(&whole);

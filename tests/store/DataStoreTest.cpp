@@ -241,7 +241,7 @@ TEST_F(DataStoreTest, UnreadableFilesAreReportedAndProtected)
 TEST_F(DataStoreTest, FailedSaveReportsAndLeavesTheTarget)
 {
     ASSERT_TRUE(QDir(app.dir()).mkdir(DataStore::RecordFileName));
-    store.records.append(sample(1));
+    store.recordRegister.append(sample(1));
     QString error;
     EXPECT_FALSE(store.MainDataClose(&error));
     EXPECT_EQ(error, "這是一個資料夾，不是檔案");

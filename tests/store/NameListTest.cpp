@@ -20,14 +20,14 @@ QStringList names(int count)
 TEST(NameListTest, SlotsAndCapacity)
 {
     NameList list(2);
-    EXPECT_THROW(list.Names(1), std::out_of_range);
+    EXPECT_THROW(list.at(1), std::out_of_range);
     EXPECT_TRUE(list.append("甲"));
     EXPECT_TRUE(list.append("乙"));
     EXPECT_FALSE(list.append("丙"));
     EXPECT_EQ(list.Next(), 3);
-    EXPECT_EQ(list.Names(2), "乙");
-    EXPECT_THROW(list.Names(0), std::out_of_range);
-    EXPECT_THROW(list.Names(3), std::out_of_range);
+    EXPECT_EQ(list.at(2), "乙");
+    EXPECT_THROW(list.at(0), std::out_of_range);
+    EXPECT_THROW(list.at(3), std::out_of_range);
     EXPECT_THROW(list.assign(names(3)), std::length_error);
     EXPECT_EQ(list.count(), 2);
 }

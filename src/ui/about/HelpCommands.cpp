@@ -1,21 +1,21 @@
 #include "ui/about/HelpCommands.h"
 
+#include "Product.h"
 #include "platform/Modal.h"
 #include "platform/Shell.h"
-#include "ui/about/AboutForm.h"
-#include "ui/main/MainForm.h"
+#include "ui/about/AboutDialog.h"
 
 namespace HelpCommands {
 
-void Help_Help_Click(MainForm& main)
+void openHelpPage(QWidget* parent, const QString& folder)
 {
-    Shell::open(&main, main.store().AppDir() + HelpPage, Shell::ShowNormal);
+    Shell::open(parent, folder + Product::Title + QStringLiteral(".htm"), Shell::ShowNormal);
 }
 
-void Help_About_Click(MainForm& main)
+void showAbout(QWidget* parent)
 {
-    AboutForm form(&main);
-    Modal::exec(form);
+    AboutDialog dialog(parent);
+    Modal::exec(dialog);
 }
 
 } // namespace HelpCommands

@@ -2,16 +2,14 @@
 
 #include <QString>
 
-class MainForm;
+class QWidget;
 
 // The Help menu: the local help page and the About dialog.
 namespace HelpCommands {
 
-inline const QString HelpPage = QStringLiteral("Tovi.htm");
-
-// Hands the help page beside the program to the desktop shell; whether it opens is the
-// shell's business, so nothing is reported here.
-void Help_Help_Click(MainForm& main);
-void Help_About_Click(MainForm& main);
+// Hands the help page in the program's folder (ending in "/") to the desktop shell; whether it
+// opens is the shell's business, so nothing is reported here.
+void openHelpPage(QWidget* parent, const QString& folder);
+void showAbout(QWidget* parent);
 
 } // namespace HelpCommands

@@ -36,7 +36,7 @@ const ListMode& ListMode::borrowers()
     return mode;
 }
 
-QString ListMode::fullText(const DataStore& store) const
+QString ListMode::fullText(const NameList& names) const
 {
-    return QStringLiteral("最多只能增加%1筆%2").arg((store.*list).capacity()).arg(word);
+    return QStringLiteral("最多只能增加%1筆%2").arg(names.capacity()).arg(word);
 }

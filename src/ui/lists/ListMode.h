@@ -4,7 +4,7 @@
 
 #include <QString>
 
-// What the list editor's caption tells it: which reference list it edits and how it speaks of it.
+// Which reference list a list editor edits, and how it speaks of it.
 struct ListMode
 {
     QString caption;
@@ -16,7 +16,7 @@ struct ListMode
 
     NameList& listIn(DataStore& store) const { return store.*list; }
     // What the user is told when the list holds all it can: "最多只能增加500筆分類".
-    QString fullText(const DataStore& store) const;
+    QString fullText(const NameList& names) const;
 
     static const ListMode& categories();
     static const ListMode& items();

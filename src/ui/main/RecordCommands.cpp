@@ -1,140 +1,138 @@
 #include "ui/main/RecordCommands.h"
 
+#include "Product.h"
+#include "export/CsvExport.h"
 #include "platform/MessageBox.h"
-#include "platform/Modal.h"
+#include "store/DataStore.h"
 #include "store/DateText.h"
-#include "ui/editor/EditIndex.h"
-#include "ui/editor/InputForm.h"
-#include "ui/main/MainForm.h"
+#include "ui/editor/NamePicker.h"
+#include "ui/editor/RecordEditor.h"
+#include "ui/lists/ListMode.h"
 #include "ui/main/RecordListModel.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QItemSelectionModel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTableView>
+#include "ui/main/RecordListPanel.h"
 
 namespace {
-
-// Written into the Date of every record that is to go, then dropped by compaction.
-const QString kDeletionMark = QStringLiteral("DeleteData");
 const QString kDeleteTitle = QStringLiteral("刪除資料");
 
-// The categories in stored order, then "未分類"; "全部" is a filter, never a category.
-void fillCategoryBox(InputForm& form, const NameList& types)
+RecordEditor::Choices choicesOf(const DataStore& store)
 {
-    QComboBox* box = form.Combo1();
-    box->clear();
-    for (const QString& name : types.names()) {
-        if (name != Texts::All)
-            box->addItem(name);
-    }
-    box->addItem(Texts::Uncategorised);
+    return {RecordFilter::categoryEntries(store.TypeList.names(), RecordFilter::Box::Record),
+            store.AffairList.names(), store.BorrowerList.names()};
 }
 
-// Drops every marked record, hand-made ones included, and shows the list afresh.
-void compactAndRefresh(MainForm& main)
+std::optional<RecordEditor::Result> openEditor(RecordEditor::Mode mode, const LoanRecord& record,
+                                               const RecordEditor::Choices& choices,
+                                               const DataStore& store)
 {
-    main.store().records.compact([](const LoanRecord& r) { return r.Date == kDeletionMark; });
-    main.Combo1_Click();
+    // Without an owner window, as the editor has always been shown.
+    return RecordEditor(mode, record, choices, store.records.isFull()).run();
 }
 
-// The row the edit acts on, or -1 when none is selected.
-int selectedRow(MainForm& main)
+// The record is stored already, so a full list only costs the name, and the user is told.
+void addName(DataStore& store, QWidget* window, const ListMode& mode, const QString& name,
+             NamePicker::Kind list)
 {
-    const QModelIndexList rows = main.ListView1()->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    NameList& names = mode.listIn(store);
+    if (names.append(name))
+        return;
+    MessageBox::warning(
+        window, mode.fullText(names) +
+                    QStringLiteral("，「%1」沒有加入%2").arg(name, NamePicker::title(list)));
 }
 
+// The names the user asked the editor to add to their lists, in either mode.
+void addNames(DataStore& store, QWidget* window, const RecordEditor::Result& result)
+{
+    if (result.addContentToItems)
+        addName(store, window, ListMode::items(), result.record.Content, NamePicker::Kind::Items);
+    if (result.addBorrowerToBorrowers)
+        addName(store, window, ListMode::borrowers(), result.record.Borrower,
+                NamePicker::Kind::Borrowers);
+}
 } // namespace
 
-namespace RecordCommands {
-
-void Data_New_Click(MainForm& main)
+RecordCommands::RecordCommands(DataStore& store, RecordListPanel& panel, RecordListModel& model,
+                               QWidget* window)
+    : QObject(window), store_(store), panel_(panel), model_(model), window_(window)
 {
-    InputForm form(main);
-    fillCategoryBox(form, main.store().TypeList);
-    if (main.categoryFilterText() == Texts::All)
-        form.Combo1()->setCurrentIndex(0);
-    else
-        form.setCategoryText(main.categoryFilterText());
-    form.setWindowTitle(InputForm::NewTitle);
-    form.Text0()->setText(DateText::today());
-    form.Text1()->clear();
-    form.setContentText({});
-    form.Text3()->clear();
-    form.Text4()->clear();
-    form.Text5()->clear();
-    form.Option1()->setChecked(true);
-    form.Check1()->setChecked(false);
-    form.Command1()->setText(QStringLiteral("新增"));
-    Modal::exec(form);
 }
 
-void ListView1_DblClick(MainForm& main)
+void RecordCommands::newRecord()
 {
-    const RecordListModel& model = main.listModel();
-    const int row = selectedRow(main);
-    if (model.rowCount() == 0 || row < 0)
+    const QString filter = panel_.filter().category;
+    const RecordEditor::Choices choices = choicesOf(store_);
+    LoanRecord record;
+    record.Date = DateText::today();
+    record.Direction = Texts::LentOut;
+    record.Status = Texts::NotReturned;
+    // The category the filter shows, or the box's first under "全部".
+    record.Category = filter == Texts::All ? choices.categories.first() : filter;
+    const auto result = openEditor(RecordEditor::Mode::New, record, choices, store_);
+    if (!result)
         return;
-    EditIndex = model.text(row, RecordListModel::IndexColumn).toInt();
-    const LoanRecord& r = main.store().records[EditIndex];
-
-    InputForm form(main);
-    fillCategoryBox(form, main.store().TypeList);
-    form.setCategoryText(r.Category);
-    form.setWindowTitle(InputForm::EditTitle);
-    form.Text0()->setText(r.Date);
-    if (r.Direction == Texts::LentOut)
-        form.Option1()->setChecked(true);
-    else
-        form.Option2()->setChecked(true);
-    form.Text1()->setText(r.Borrower);
-    form.setContentText(r.Content);
-    form.Text3()->setText(r.DueDate);
-    form.Text5()->setText(r.Amount);
-    // The tick first: its own handler fills the return-date box, which is then overwritten.
-    if (r.Status == Texts::NotReturned) {
-        form.Check1()->setChecked(false);
-    } else {
-        form.Check1()->setChecked(true);
-        form.Text4()->setText(r.Status == Texts::Returned ? QString() : r.Status);
-    }
-    form.Command1()->setText(QStringLiteral("變更"));
-    Modal::exec(form);
+    // The new row joins the list as it stands; the filters and totals catch up at the next
+    // rebuild, unless the list is to show the record's category.
+    store_.recordRegister.append(result->record);
+    addNames(store_, window_, *result);
+    if (filter != Texts::All && filter != result->record.Category)
+        panel_.chooseCategory(result->record.Category);
 }
 
-void Data_Del_Click(MainForm& main)
+void RecordCommands::editSelected()
 {
-    RecordListModel& model = main.listModel();
+    const int row = panel_.selectedRow();
+    if (model_.rowCount() == 0 || row < 0)
+        return;
+    const int slot = model_.slotAt(row);
+    const auto result =
+        openEditor(RecordEditor::Mode::Edit, store_.records[slot], choicesOf(store_), store_);
+    if (!result)
+        return;
+    store_.recordRegister.replace(slot, result->record);
+    addNames(store_, window_, *result);
+    // The list is rebuilt under the record's category, unless it shows them all, and the edited
+    // row selected.
+    const QString filter = panel_.filter().category;
+    panel_.chooseCategory(filter != Texts::All && filter != result->record.Category
+                              ? result->record.Category
+                              : filter);
+    if (const int edited = model_.rowOf(slot); edited >= 0)
+        panel_.selectRow(edited);
+}
+
+void RecordCommands::deleteTicked()
+{
     QList<int> ticked;
-    for (int row = 0; row < model.rowCount(); ++row) {
-        if (model.isChecked(row))
-            ticked.append(model.slotAt(row));
+    for (int row = 0; row < model_.rowCount(); ++row) {
+        if (model_.isChecked(row))
+            ticked.append(model_.slotAt(row));
     }
     if (ticked.isEmpty()) {
-        MessageBox::warning(&main, QStringLiteral("請先勾選要刪除的記錄"));
+        MessageBox::warning(window_, QStringLiteral("請先勾選要刪除的記錄"));
         return;
     }
-    if (!MessageBox::confirm(&main, QStringLiteral("確定刪除資料嗎？"), kDeleteTitle))
-        return;
-    for (int slot : ticked)
-        main.store().records[slot].Date = kDeletionMark;
-    compactAndRefresh(main);
+    if (MessageBox::confirm(window_, QStringLiteral("確定刪除資料嗎？"), kDeleteTitle))
+        store_.recordRegister.remove(ticked);
 }
 
-void Data_Clear_Click(MainForm& main)
+void RecordCommands::clearReturned()
 {
-    if (!MessageBox::confirm(&main, QStringLiteral("確定清除已歸還資料嗎？"), kDeleteTitle))
-        return;
-    RecordTable& table = main.store().records;
-    for (int i = 1; i < table.RecordNext(); ++i) {
-        if (table[i].Status == Texts::Returned)
-            table[i].Date = kDeletionMark;
-    }
-    compactAndRefresh(main);
+    if (MessageBox::confirm(window_, QStringLiteral("確定清除已歸還資料嗎？"), kDeleteTitle))
+        store_.recordRegister.removeReturned();
 }
 
-} // namespace RecordCommands
+void RecordCommands::exportShown()
+{
+    QList<LoanRecord> shown;
+    for (int row = 0; row < model_.rowCount(); ++row)
+        shown.append(store_.records[model_.slotAt(row)]);
+    const CsvExport::Outcome outcome = CsvExport::write(
+        shown, RecordFilter::directionText(panel_.directionIndex()), store_.AppDir());
+    if (!outcome.written) {
+        MessageBox::warning(window_,
+                            QStringLiteral("無法匯出到 %1（%2）").arg(outcome.path, outcome.error));
+        return;
+    }
+    MessageBox::show(window_, QStringLiteral("匯出完成，檔案已存至 ") + outcome.path,
+                     Product::Title, MessageBox::NoIcon, MessageBox::Ok, MessageBox::Ok);
+}

@@ -1,14 +1,32 @@
 #pragma once
 
-class MainForm;
+#include <QObject>
 
-// The commands that change the register from the main window: new, edit, delete ticked, clear
-// returned.
-namespace RecordCommands {
+class DataStore;
+class QWidget;
+class RecordListModel;
+class RecordListPanel;
 
-void Data_New_Click(MainForm& main);
-void ListView1_DblClick(MainForm& main);
-void Data_Del_Click(MainForm& main);
-void Data_Clear_Click(MainForm& main);
+// The commands on the records: new, edit, delete the ticked, clear the returned, export the
+// shown. They open the record editor and store what it gives back, and bring the list up to date.
+class RecordCommands : public QObject
+{
+    Q_OBJECT
+public:
+    RecordCommands(DataStore& store, RecordListPanel& panel, RecordListModel& model,
+                   QWidget* window);
 
-} // namespace RecordCommands
+    void newRecord();
+    // The record of the selected row, which a double-click selects first.
+    void editSelected();
+    void deleteTicked();
+    void clearReturned();
+    // The shown rows, in list order, to a file named after the direction filter.
+    void exportShown();
+
+private:
+    DataStore& store_;
+    RecordListPanel& panel_;
+    RecordListModel& model_;
+    QWidget* window_;
+};

@@ -1,8 +1,10 @@
 #include "ui/main/RecordListModel.h"
 
-#include "store/RecordTable.h"
+#include "store/RecordRegister.h"
 
 #include <QColor>
+
+#include <algorithm>
 
 namespace {
 const QColor kRed(206, 0, 0);
@@ -22,9 +24,11 @@ const QStringList& captions()
 }
 } // namespace
 
-RecordListModel::RecordListModel(const RecordTable& table, QObject* parent)
-    : QAbstractTableModel(parent), table_(table)
+RecordListModel::RecordListModel(const RecordRegister& records, QObject* parent)
+    : QAbstractTableModel(parent), table_(records.table())
 {
+    connect(&records, &RecordRegister::recordAppended, this, &RecordListModel::appendSlot);
+    connect(&records, &RecordRegister::recordChanged, this, &RecordListModel::showChanged);
 }
 
 int RecordListModel::rowCount(const QModelIndex& parent) const
@@ -119,6 +123,22 @@ void RecordListModel::appendSlot(int slot)
     slots_.append(slot);
     checked_.append(false);
     endInsertRows();
+}
+
+// Rows hold their slots in increasing order: a rebuild lists them in table order, and a new
+// record's slot is past every other.
+int RecordListModel::rowOf(int slot) const
+{
+    const auto found = std::lower_bound(slots_.cbegin(), slots_.cend(), slot);
+    return found != slots_.cend() && *found == slot ? static_cast<int>(found - slots_.cbegin())
+                                                    : -1;
+}
+
+void RecordListModel::showChanged(int slot)
+{
+    const int row = rowOf(slot);
+    if (row >= 0)
+        emit dataChanged(index(row, 0), index(row, ColumnCount - 1));
 }
 
 void RecordListModel::setAllChecked(bool checked)

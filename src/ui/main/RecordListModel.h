@@ -3,10 +3,14 @@
 #include <QAbstractTableModel>
 #include <QList>
 
+class RecordRegister;
 class RecordTable;
 
 // The rows of the record list: the slot numbers of the records that passed the filters, each
 // shown with its eight fields and, in the hidden ninth column "索引", the slot number itself.
+// It follows the register: a new record is appended as a row as the list stands (the filters
+// catch up at the next rebuild), a changed one is shown anew. After a removal or a reload the
+// slots are out of date until the owner rebuilds the rows.
 class RecordListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -14,7 +18,7 @@ public:
     static constexpr int ColumnCount = 9;
     static constexpr int IndexColumn = 8;
 
-    explicit RecordListModel(const RecordTable& table, QObject* parent = nullptr);
+    explicit RecordListModel(const RecordRegister& records, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -23,18 +27,22 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // Replaces every row; all ticks are cleared.
+    // Replaces every row, slots in table order; all ticks are cleared.
     void setRows(QList<int> rows);
-    // Appends one row for a slot, unticked.
-    void appendSlot(int slot);
 
+    // The one way from a row to its record.
     int slotAt(int row) const { return slots_.at(row); }
+    // The row showing a slot, or -1.
+    int rowOf(int slot) const;
     bool isChecked(int row) const { return checked_.at(row); }
     void setAllChecked(bool checked);
-    // The whole text of a cell, as the record holds it.
-    QString text(int row, int column) const;
 
 private:
+    // The whole text of a cell, as the record holds it.
+    QString text(int row, int column) const;
+    // Appends one row for a slot, unticked.
+    void appendSlot(int slot);
+    void showChanged(int slot);
     // What the cell shows: the start of the text, on one line.
     QString shownText(int row, int column) const;
 

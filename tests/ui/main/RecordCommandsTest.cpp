@@ -1,17 +1,12 @@
-#include "ui/main/RecordCommands.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "store/DateText.h"
-#include "support/MainFormHarness.h"
-#include "ui/editor/EditIndex.h"
-#include "ui/editor/InputForm.h"
-#include "ui/main/RecordListModel.h"
+#include "support/Dialogs.h"
+#include "support/WindowHarness.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QItemSelectionModel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
+#include <QDialog>
+#include <QDir>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -20,82 +15,61 @@
 
 namespace {
 
-// What the opener put into the editor before showing it.
-struct Shown
+// What the editor showed when it opened.
+struct Opened
 {
     QString title, button, category, date, borrower, content, dueDate, amount, returnDate;
     QStringList categories;
     bool lentOut = false, ticked = false, itemsTicked = false, borrowersTicked = false;
 };
 
-Shown captureNextEditor(MainForm& main, void (*command)(MainForm&))
+Opened editorOpenedBy(const std::function<void()>& input)
 {
-    Shown s;
-    Modal::setNextHandler([&s](QDialog& dialog) {
-        auto* form = qobject_cast<InputForm*>(&dialog);
-        ASSERT_NE(form, nullptr);
-        s.title = form->windowTitle();
-        s.button = form->Command1()->text();
-        s.category = form->Combo1()->currentText();
-        for (int i = 0; i < form->Combo1()->count(); ++i)
-            s.categories.append(form->Combo1()->itemText(i));
-        s.date = form->Text0()->text();
-        s.borrower = form->Text1()->text();
-        s.content = form->contentText();
-        s.dueDate = form->Text3()->text();
-        s.amount = form->Text5()->text();
-        s.returnDate = form->Text4()->text();
-        s.lentOut = form->Option1()->isChecked() && !form->Option2()->isChecked();
-        s.ticked = form->Check1()->isChecked();
-        s.itemsTicked = form->Check2()->isChecked();
-        s.borrowersTicked = form->Check3()->isChecked();
+    Opened o;
+    onNextDialog("InputForm", [&o](QDialog& d) {
+        o.title = d.windowTitle();
+        o.button = control<QPushButton>(d, "Command1")->text();
+        const QComboBox* box = control<QComboBox>(d, "Combo1");
+        for (int i = 0; i < box->count(); ++i)
+            o.categories.append(box->itemText(i));
+        o.category = textOf(d, "Combo1");
+        o.date = textOf(d, "Text0");
+        o.borrower = textOf(d, "Text1");
+        o.content = textOf(d, "Text2");
+        o.dueDate = textOf(d, "Text3");
+        o.returnDate = textOf(d, "Text4");
+        o.amount = textOf(d, "Text5");
+        o.lentOut = d.findChild<QRadioButton*>("Option1")->isChecked() &&
+                    !d.findChild<QRadioButton*>("Option2")->isChecked();
+        o.ticked = isTicked(d, "Check1");
+        o.itemsTicked = isTicked(d, "Check2");
+        o.borrowersTicked = isTicked(d, "Check3");
     });
-    command(main);
-    return s;
+    input();
+    EXPECT_EQ(Modal::pendingHandlers(), 0) << "no editor opened";
+    Modal::clearHandlers();
+    return o;
 }
 
-// As a user edits the second row: a click on the third row's text, then a double-click on the
-// second row's check box.
-void doubleClickSecondRowsCheckBox(MainForm& f)
-{
-    f.show();
-    auto* list = f.findChild<QTableView*>(QStringLiteral("ListView1"));
-    const QRect second = list->visualRect(f.listModel().index(1, 0));
-    const QPoint checkBox(second.left() + 8, second.center().y());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualRect(f.listModel().index(2, 3)).center());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, checkBox);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, checkBox);
-}
-
-class RecordCommandsTest : public ::testing::Test
+class RecordCommands : public ::testing::Test
 {
 protected:
-    MainFormHarness h;
+    WindowHarness h;
 
-    RecordTable& table() { return h.store().records; }
-
-    void tick(MainForm& f, int row)
-    {
-        RecordListModel& model = f.listModel();
-        model.setData(model.index(row, 0), Qt::Checked, Qt::CheckStateRole);
-    }
-
-    QStringList borrowersInTable()
+    QStringList borrowersInTable() const
     {
         QStringList names;
-        for (int i = 1; i < table().RecordNext(); ++i)
-            names.append(table()[i].Borrower);
+        for (int i = 1; i < h.store().records.RecordNext(); ++i)
+            names.append(h.store().records[i].Borrower);
         return names;
     }
 
-    bool anyTicked(MainForm& f)
+    QStringList shownBorrowers() const
     {
-        for (int row = 0; row < h.rows(); ++row) {
-            if (f.listModel().isChecked(row))
-                return true;
-        }
-        return false;
+        QStringList names;
+        for (int row = 0; row < h.rows(); ++row)
+            names.append(h.cell(row, 3));
+        return names;
     }
 
     void addNamed(const QStringList& names, const QString& category = "甲")
@@ -105,159 +79,178 @@ protected:
     }
 };
 
-// ---- new and edit --------------------------------------------------------------------------
+// ---- new and edit ------------------------------------------------------------------------
 
-TEST_F(RecordCommandsTest, NewOpensAnEmptyEditorWithTodayAndTheCategories)
+TEST_F(RecordCommands, NewOpensAnEmptyEditorWithTodayAndTheCategoryTheFilterShows)
 {
     h.writeListFile(DataStore::TypeFileName, {"甲", "全部", "乙"});
-    MainForm& f = h.start();
-    EditIndex = 7;
-    const Shown s = captureNextEditor(f, RecordCommands::Data_New_Click);
-    EXPECT_EQ(s.title, QStringLiteral("新增資料"));
-    EXPECT_EQ(s.button, QStringLiteral("新增"));
-    EXPECT_EQ(s.categories, QStringList({"甲", "乙", "未分類"}));
-    EXPECT_EQ(s.category, QStringLiteral("甲"));
-    EXPECT_EQ(s.date, DateText::today());
-    EXPECT_TRUE(s.borrower.isEmpty() && s.content.isEmpty() && s.dueDate.isEmpty() &&
-                s.amount.isEmpty() && s.returnDate.isEmpty());
-    EXPECT_TRUE(s.lentOut);
-    EXPECT_FALSE(s.ticked || s.itemsTicked || s.borrowersTicked);
-    EXPECT_EQ(EditIndex, 7);
+    h.start();
+    const Opened o = editorOpenedBy([&] { h.trigger("Data_New"); });
+    EXPECT_EQ(o.title, "新增資料");
+    EXPECT_EQ(o.button, "新增");
+    EXPECT_EQ(o.categories, QStringList({"甲", "乙", "未分類"}));
+    EXPECT_EQ(o.category, "甲");
+    EXPECT_EQ(o.date, DateText::today());
+    EXPECT_TRUE(o.borrower.isEmpty() && o.content.isEmpty() && o.dueDate.isEmpty() &&
+                o.amount.isEmpty() && o.returnDate.isEmpty());
+    EXPECT_TRUE(o.lentOut);
+    EXPECT_FALSE(o.ticked || o.itemsTicked || o.borrowersTicked);
+
+    h.chooseCategory("乙");
+    EXPECT_EQ(editorOpenedBy([&] { h.trigger("Data_New"); }).category, "乙");
+    h.chooseCategory("未分類");
+    EXPECT_EQ(editorOpenedBy([&] { h.trigger("Data_New"); }).category, "未分類");
 }
 
-TEST_F(RecordCommandsTest, NewTakesTheCategoryTheFilterShows)
-{
-    h.writeListFile(DataStore::TypeFileName, {"甲", "乙"});
-    MainForm& f = h.start();
-    f.setCategoryFilterText("乙");
-    EXPECT_EQ(captureNextEditor(f, RecordCommands::Data_New_Click).category, QStringLiteral("乙"));
-    f.setCategoryFilterText("未分類");
-    EXPECT_EQ(captureNextEditor(f, RecordCommands::Data_New_Click).category,
-              QStringLiteral("未分類"));
-}
-
-TEST_F(RecordCommandsTest, ADoubleClickOnARowsCheckBoxFillsTheEditorFromThatRecord)
+TEST_F(RecordCommands, ADoubleClickOnARowEditsThatRecord)
 {
     h.writeListFile(DataStore::TypeFileName, {"甲"});
-    h.addRecord("2026/01/01", "借出", "甲", "一", "", "", "", "未歸還");
+    h.addRecord("2026/01/01", "借出", "甲", "一", "", "", "", "已歸還");
     h.addRecord("2026/02/03", "借入", "自訂", "二", "書\r\n筆", "30", "2026/05/01", "2024/01/05");
     h.addRecord("2026/03/01", "借出", "甲", "三", "", "", "", "未歸還");
-    MainForm& f = h.start();
-    const Shown s = captureNextEditor(f, doubleClickSecondRowsCheckBox);
-    EXPECT_TRUE(f.listModel().isChecked(1)); // the check box was hit
-    EXPECT_EQ(EditIndex, 2);
-    EXPECT_EQ(s.title, QStringLiteral("編輯資料"));
-    EXPECT_EQ(s.button, QStringLiteral("變更"));
-    EXPECT_EQ(s.category, QStringLiteral("自訂"));
-    EXPECT_EQ(s.date, QStringLiteral("2026/02/03"));
-    EXPECT_FALSE(s.lentOut);
-    EXPECT_EQ(s.borrower, QStringLiteral("二"));
-    EXPECT_EQ(s.content, QStringLiteral("書\r\n筆"));
-    EXPECT_EQ(s.dueDate, QStringLiteral("2026/05/01"));
-    EXPECT_EQ(s.amount, QStringLiteral("30"));
-    EXPECT_TRUE(s.ticked);
-    EXPECT_EQ(s.returnDate, QStringLiteral("2024/01/05"));
+    h.start();
+    // A click on the third row, then a double-click on the second row's check box.
+    h.clickRow(2);
+    Opened o = editorOpenedBy([&] { h.doubleClickTick(1); });
+    EXPECT_TRUE(h.isTicked(1)) << "the check box was hit";
+    EXPECT_EQ(o.title, "編輯資料");
+    EXPECT_EQ(o.button, "變更");
+    EXPECT_EQ(o.category, "自訂");
+    EXPECT_EQ(o.date, "2026/02/03");
+    EXPECT_FALSE(o.lentOut);
+    EXPECT_EQ(o.borrower, "二");
+    EXPECT_EQ(o.content, "書\n筆");
+    EXPECT_EQ(o.dueDate, "2026/05/01");
+    EXPECT_EQ(o.amount, "30");
+    EXPECT_TRUE(o.ticked);
+    EXPECT_EQ(o.returnDate, "2024/01/05");
+
+    o = editorOpenedBy([&] { h.doubleClickRow(0); });
+    EXPECT_TRUE(o.ticked && o.lentOut);
+    EXPECT_TRUE(o.returnDate.isEmpty());
+    o = editorOpenedBy([&] { h.doubleClickRow(2); });
+    EXPECT_FALSE(o.ticked);
+    EXPECT_TRUE(o.returnDate.isEmpty());
 }
 
-TEST_F(RecordCommandsTest, EditShowsTheStatusAsTickAndReturnDate)
+TEST_F(RecordCommands, ADoubleClickOffTheRowsOpensNothing)
 {
-    h.addRecord("2026/01/01", "借出", "", "一", "", "", "", "已歸還");
-    h.addRecord("2026/01/01", "借出", "", "二", "", "", "", "未歸還");
-    MainForm& f = h.start();
-    f.selectRow(0);
-    Shown s = captureNextEditor(f, RecordCommands::ListView1_DblClick);
-    EXPECT_TRUE(s.ticked);
-    EXPECT_TRUE(s.returnDate.isEmpty());
-    EXPECT_TRUE(s.lentOut);
-    f.selectRow(1);
-    s = captureNextEditor(f, RecordCommands::ListView1_DblClick);
-    EXPECT_FALSE(s.ticked);
-    EXPECT_TRUE(s.returnDate.isEmpty());
-}
-
-TEST_F(RecordCommandsTest, EditDoesNothingWithoutARowToActOn)
-{
-    MainForm& f = h.start();
+    h.start();
     Modal::setNextHandler([](QDialog&) {});
-    RecordCommands::ListView1_DblClick(f);
-    EXPECT_EQ(Modal::pendingHandlers(), 1);
-
-    h.addRecord("2026/01/01", "借出", "", "一", "", "", "", "未歸還");
-    f.Combo1_Click();
-    f.ListView1()->selectionModel()->clearSelection();
-    RecordCommands::ListView1_DblClick(f);
+    const QPoint middle = h.list()->viewport()->rect().center();
+    QTest::mouseDClick(h.list()->viewport(), Qt::LeftButton, {}, middle);
+    addNamed({"一"});
+    QTest::mouseDClick(h.list()->viewport(), Qt::LeftButton, {}, middle);
     EXPECT_EQ(Modal::pendingHandlers(), 1);
 }
 
-// ---- delete --------------------------------------------------------------------------------
+// ---- what the list shows after the editor ------------------------------------------------
 
-TEST_F(RecordCommandsTest, DeleteRemovesTheTickedRowsAndKeepsTheOrder)
+// Records in two categories, 甲 and 乙, the list showing all of them.
+class AfterTheEditor : public RecordCommands
+{
+protected:
+    void SetUp() override
+    {
+        h.writeListFile(DataStore::TypeFileName, {"甲", "乙"});
+        h.addRecord("2026/01/01", "借出", "甲", "一", "", "100", "", "未歸還");
+        h.addRecord("2026/01/02", "借入", "乙", "二", "", "", "", "已歸還");
+        h.addRecord("2026/01/03", "借出", "甲", "三", "", "", "", "未歸還");
+        h.start();
+    }
+};
+
+TEST_F(AfterTheEditor, ANewRecordOfAnotherCategorySwitchesTheFilterToIt)
+{
+    h.chooseCategory("甲");
+    ASSERT_TRUE(h.enterNew([](QDialog& d) { typeText(d, "Combo1", "乙"); }));
+    EXPECT_EQ(h.categoryFilter()->currentText(), "乙");
+    EXPECT_EQ(shownBorrowers(), QStringList({"二", "王小明"}));
+    EXPECT_EQ(h.selectedRow(), 1);
+    EXPECT_TRUE(h.statusText().startsWith(" 共 2 筆資料"));
+}
+
+TEST_F(AfterTheEditor, ANewRecordUnderAllIsAppendedAsTheListStands)
+{
+    h.click("Option1_2"); // 借入 only
+    ASSERT_EQ(shownBorrowers(), QStringList({"二"}));
+    const QString status = h.statusText();
+    ASSERT_TRUE(h.enterNew([](QDialog& d) { typeText(d, "Text5", "50"); }));
+    EXPECT_EQ(shownBorrowers(), QStringList({"二", "王小明"}));
+    EXPECT_EQ(h.cell(1, 8), "4");
+    EXPECT_EQ(h.selectedRow(), 0);
+    EXPECT_EQ(h.statusText(), status);
+}
+
+TEST_F(AfterTheEditor, AnEditedRecordIsSelectedInTheRebuiltList)
+{
+    ASSERT_TRUE(h.editRow(0, [](QDialog& d) { typeText(d, "Text1", "一改"); }));
+    EXPECT_EQ(h.store().records.count(), 3);
+    EXPECT_EQ(shownBorrowers(), QStringList({"一改", "二", "三"}));
+    EXPECT_EQ(h.selectedRow(), 0);
+    EXPECT_EQ(h.categoryFilter()->currentText(), "全部");
+}
+
+TEST_F(AfterTheEditor, AnEditMovingTheRecordToAnotherCategoryFollowsIt)
+{
+    h.chooseCategory("甲");
+    ASSERT_TRUE(h.editRow(0, [](QDialog& d) { typeText(d, "Combo1", "乙"); }));
+    EXPECT_EQ(h.categoryFilter()->currentText(), "乙");
+    EXPECT_EQ(shownBorrowers(), QStringList({"一", "二"}));
+    EXPECT_EQ(h.selectedRow(), 0);
+    EXPECT_EQ(h.store().records[1].Category, "乙");
+}
+
+// ---- delete and clear --------------------------------------------------------------------
+
+TEST_F(RecordCommands, DeleteAsksThenRemovesTheTickedRowsAndKeepsTheOrder)
 {
     addNamed({"一", "二", "三", "四", "五", "六"});
-    MainForm& f = h.start();
-    tick(f, 1);
-    tick(f, 4);
-    MessageBox::setNextAnswer(MessageBox::Yes);
-    RecordCommands::Data_Del_Click(f);
-
-    ASSERT_EQ(MessageBox::history().size(), 1);
-    const MessageBox::Shown& asked = MessageBox::history()[0];
-    EXPECT_EQ(asked.text, QStringLiteral("確定刪除資料嗎？"));
-    EXPECT_EQ(asked.title, QStringLiteral("刪除資料"));
-    EXPECT_EQ(asked.icon, MessageBox::Exclamation);
-    EXPECT_EQ(asked.buttons, MessageBox::Yes | MessageBox::No);
-    EXPECT_EQ(borrowersInTable(), QStringList({"一", "三", "四", "六"}));
-    EXPECT_EQ(table().RecordNext(), 5);
-    EXPECT_EQ(h.rows(), 4);
-    EXPECT_FALSE(anyTicked(f));
-    EXPECT_EQ(h.selectedRow(), 3);
-}
-
-TEST_F(RecordCommandsTest, DeleteWithoutTicksOnlyTellsTheUser)
-{
-    addNamed({"一", "二"});
-    MainForm& f = h.start();
-    RecordCommands::Data_Del_Click(f);
-    ASSERT_EQ(MessageBox::history().size(), 1);
-    EXPECT_EQ(MessageBox::history()[0].text, QStringLiteral("請先勾選要刪除的記錄"));
-    EXPECT_EQ(MessageBox::history()[0].title, QStringLiteral("注意"));
-    EXPECT_EQ(MessageBox::history()[0].buttons, MessageBox::Buttons(MessageBox::Ok));
-    EXPECT_EQ(table().count(), 2);
-}
-
-TEST_F(RecordCommandsTest, DeleteAnsweredNoChangesNothing)
-{
-    addNamed({"一", "二"});
-    MainForm& f = h.start();
-    tick(f, 0);
+    h.start();
+    h.tickRow(1);
+    h.tickRow(4);
     MessageBox::setNextAnswer(MessageBox::No);
-    RecordCommands::Data_Del_Click(f);
-    EXPECT_EQ(borrowersInTable(), QStringList({"一", "二"}));
-    EXPECT_EQ(table()[1].Date, QStringLiteral("2026/01/01"));
-    EXPECT_TRUE(f.listModel().isChecked(0));
+    h.trigger("Data_Del");
+    EXPECT_EQ(borrowersInTable().size(), 6);
+    EXPECT_TRUE(h.isTicked(1) && h.isTicked(4));
+
+    h.trigger("Data_Del");
+    ASSERT_EQ(MessageBox::history().size(), 2);
+    for (const MessageBox::Shown& asked : MessageBox::history()) {
+        EXPECT_EQ(asked.text, "確定刪除資料嗎？");
+        EXPECT_EQ(asked.title, "刪除資料");
+        EXPECT_EQ(asked.icon, MessageBox::Exclamation);
+        EXPECT_EQ(asked.buttons, MessageBox::Yes | MessageBox::No);
+    }
+    EXPECT_EQ(borrowersInTable(), QStringList({"一", "三", "四", "六"}));
+    EXPECT_EQ(shownBorrowers(), borrowersInTable());
+    EXPECT_FALSE(h.isTicked(0) || h.isTicked(1) || h.isTicked(2) || h.isTicked(3));
+    EXPECT_EQ(h.selectedRow(), 3);
+
+    MessageBox::clearHistory();
+    h.trigger("Data_Del");
+    ASSERT_EQ(MessageBox::history().size(), 1);
+    EXPECT_EQ(MessageBox::history()[0].text, "請先勾選要刪除的記錄");
+    EXPECT_EQ(MessageBox::history()[0].title, "注意");
+    EXPECT_EQ(borrowersInTable().size(), 4);
 }
 
-TEST_F(RecordCommandsTest, DeleteUnderACategoryKeepsTheOtherCategories)
+TEST_F(RecordCommands, DeleteUnderACategoryKeepsTheOtherCategories)
 {
     h.writeListFile(DataStore::TypeFileName, {"甲", "乙"});
     addNamed({"一"}, "甲");
     addNamed({"二", "三"}, "乙");
     addNamed({"四"}, "甲");
-    MainForm& f = h.start();
-    f.setCategoryFilterText("乙");
-    f.Command1_Click(); // tick every shown row
-    RecordCommands::Data_Del_Click(f);
+    h.start();
+    h.chooseCategory("乙");
+    h.click("Command1"); // tick every shown row
+    h.trigger("Data_Del");
     EXPECT_EQ(borrowersInTable(), QStringList({"一", "四"}));
     EXPECT_EQ(h.rows(), 0);
-    EXPECT_TRUE(f.statusText().startsWith(QStringLiteral(" 共 0 筆資料")));
-
-    RecordCommands::Data_Del_Click(f);
-    EXPECT_EQ(MessageBox::history().last().text, QStringLiteral("請先勾選要刪除的記錄"));
+    EXPECT_TRUE(h.statusText().startsWith(" 共 0 筆資料"));
 }
 
-// ---- clear returned ------------------------------------------------------------------------
-
-TEST_F(RecordCommandsTest, ClearRemovesEveryReturnedRecordShownOrNot)
+TEST_F(RecordCommands, ClearRemovesEveryReturnedRecordShownOrNot)
 {
     h.writeListFile(DataStore::TypeFileName, {"甲", "乙"});
     h.addRecord("2026/01/01", "借出", "甲", "一", "", "", "", "已歸還");
@@ -265,18 +258,52 @@ TEST_F(RecordCommandsTest, ClearRemovesEveryReturnedRecordShownOrNot)
     h.addRecord("2026/01/01", "借入", "乙", "三", "", "", "", "已歸還");
     h.addRecord("2026/01/01", "借出", "甲", "四", "", "", "", "未歸還");
     h.addRecord("DeleteData", "借出", "甲", "五", "", "", "", "未歸還");
-    MainForm& f = h.start();
-    f.setCategoryFilterText("甲");
-    f.selectStatusFilter(1); // 未歸還 only: no returned record is shown
-    MessageBox::setNextAnswer(MessageBox::Yes);
-    RecordCommands::Data_Clear_Click(f);
-
+    h.start();
+    h.chooseCategory("甲");
+    h.click("Option2_1"); // 未歸還 only: no returned record is shown
+    h.trigger("Data_Clear");
     ASSERT_EQ(MessageBox::history().size(), 1);
-    EXPECT_EQ(MessageBox::history()[0].text, QStringLiteral("確定清除已歸還資料嗎？"));
-    EXPECT_EQ(MessageBox::history()[0].title, QStringLiteral("刪除資料"));
+    EXPECT_EQ(MessageBox::history()[0].text, "確定清除已歸還資料嗎？");
+    EXPECT_EQ(MessageBox::history()[0].title, "刪除資料");
     EXPECT_EQ(borrowersInTable(), QStringList({"二", "四"}));
-    EXPECT_EQ(h.rows(), 1);
+    EXPECT_EQ(shownBorrowers(), QStringList{"四"});
     EXPECT_EQ(h.selectedRow(), 0);
+}
+
+// ---- export ------------------------------------------------------------------------------
+
+TEST_F(RecordCommands, ExportWritesTheShownRowsToAFileNamedAfterTheDirection)
+{
+    h.addRecord("2026/01/02", "借出", "書", "王小明", "小說", "", "", "未歸還");
+    h.addRecord("2026/01/03", "借入", "書", "李大華", "字典", "", "", "已歸還");
+    h.start();
+    const QByteArray header = big5("日期,類別,分類,借用人,借用內容,金額,預計歸還日,狀態\r\n");
+    h.click("Option1_1");
+    h.trigger("Date_Export");
+    EXPECT_EQ(h.dir().read("借出.csv"),
+              header + big5("2026/01/02,借出,書,王小明,小說,,,未歸還\r\n"));
+    ASSERT_EQ(MessageBox::history().size(), 1);
+    const MessageBox::Shown& told = MessageBox::history()[0];
+    EXPECT_EQ(told.title, "Tovi");
+    EXPECT_EQ(told.text, "匯出完成，檔案已存至 " + h.dir().path("借出.csv"));
+    EXPECT_EQ(told.icon, MessageBox::NoIcon);
+    EXPECT_EQ(told.buttons, MessageBox::Buttons(MessageBox::Ok));
+
+    h.click("Option1_0");
+    h.click("Option2_1");
+    h.trigger("Date_Export");
+    EXPECT_EQ(h.dir().read("全部.csv"),
+              header + big5("2026/01/02,借出,書,王小明,小說,,,未歸還\r\n"));
+
+    // A folder standing where the file should go cannot be replaced by it.
+    MessageBox::clearHistory();
+    ASSERT_TRUE(QDir(h.dir().dir()).mkdir("借入.csv"));
+    h.click("Option1_2");
+    h.trigger("Date_Export");
+    ASSERT_EQ(MessageBox::history().size(), 1);
+    EXPECT_EQ(MessageBox::history()[0].title, "注意");
+    EXPECT_EQ(MessageBox::history()[0].text,
+              "無法匯出到 " + h.dir().path("借入.csv") + "（這是一個資料夾，不是檔案）");
 }
 
 } // namespace

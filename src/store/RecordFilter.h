@@ -1,0 +1,40 @@
+#pragma once
+
+#include "store/RecordTable.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// What a filter shows of the register.
+struct ShownRecords
+{
+    QList<int> recordSlots; // in table order
+    double lentOut = 0;     // the outstanding amounts among them, lent out
+    double borrowedIn = 0;  // and borrowed in
+};
+
+// The record list's three filters, as its controls hold them.
+struct RecordFilter
+{
+    QString category = Texts::All; // "全部" passes every category
+    int direction = 0;             // 0 "全部", 1 "借出", 2 "借入"
+    int status = 0;                // 0 "全部", 1 "未歸還", 2 returned ("已歸還" or a date)
+
+    // The records passing all three filters, every test exact and case-sensitive, and the
+    // Amount of those still outstanding ("未歸還") summed by direction.
+    ShownRecords apply(const RecordTable& table) const;
+    // The status bar's text: " 共 N 筆資料", then the outstanding amounts this filter can show.
+    QString summary(const ShownRecords& shown) const;
+
+    // "全部", "借出" or "借入" for the direction filter's 0, 1 and 2.
+    static QString directionText(int direction);
+
+    enum class Box
+    {
+        Filter, // "全部" first, then every stored name
+        Record, // the stored names but "全部", which is a filter, never a category
+    };
+    // A category box's entries: the stored categories in order, then "未分類".
+    static QStringList categoryEntries(const QStringList& categories, Box box);
+};

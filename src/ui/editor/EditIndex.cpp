@@ -1,3 +1,0 @@
-#include "ui/editor/EditIndex.h"
-
-int EditIndex = 0;

@@ -1,0 +1,213 @@
+#include "ui/editor/RecordEditor.h"
+
+#include "platform/DialogLayout.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBox.h"
+#include "platform/Modal.h"
+#include "store/DateText.h"
+#include "ui/editor/NamePicker.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+using DialogLayout::place;
+
+namespace {
+const QString kCrLf = QStringLiteral("\r\n");
+const QString kLf = QStringLiteral("\n");
+} // namespace
+
+RecordEditor::RecordEditor(Mode mode, const LoanRecord& record, const Choices& choices,
+                           bool registerFull, QWidget* parent)
+    : QDialog(parent), mode_(mode), choices_(choices), registerFull_(registerFull)
+{
+    setObjectName(QStringLiteral("InputForm"));
+    DialogLayout::makeFixedDialog(this, 6615, 6030);
+    setWindowTitle(mode == Mode::New ? QStringLiteral("新增資料") : QStringLiteral("編輯資料"));
+    buildControls();
+    buildTabOrder();
+    showRecord(record);
+    connect(okButton_, &QPushButton::clicked, this, &RecordEditor::confirm);
+    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+    connect(pickItemsButton_, &QPushButton::clicked, this, &RecordEditor::pickItems);
+    connect(pickBorrowerButton_, &QPushButton::clicked, this, &RecordEditor::pickBorrower);
+    connect(returnedBox_, &QCheckBox::toggled, this, [this](bool returned) {
+        returnDateBox_->setText(returned ? DateText::today() : QString());
+    });
+}
+
+void RecordEditor::buildControls()
+{
+    auto textBox = [this](const char* name, int l, int t, int w, int h) {
+        auto* box = place<QLineEdit>(this, name, l, t, w, h);
+        box->setFont(Fonts::editorText());
+        return box;
+    };
+
+    place<QLabel>(this, "Label1", QStringLiteral("日期"), 600, 210, 360, 180);
+    dateBox_ = textBox("Text0", 1080, 120, 2295, 375);
+    lentOutButton_ = place<QRadioButton>(this, "Option1", Texts::LentOut, 1080, 600, 735, 255);
+    lentOutButton_->setChecked(true);
+    borrowedInButton_ =
+        place<QRadioButton>(this, "Option2", Texts::BorrowedIn, 1920, 600, 735, 300);
+    place<QLabel>(this, "Label2", QStringLiteral("分類"), 600, 1050, 360, 180);
+    categoryBox_ = place<QComboBox>(this, "Combo1", 1080, 960, 4215, 345);
+    categoryBox_->setEditable(true);
+    categoryBox_->setInsertPolicy(QComboBox::NoInsert);
+    // What is typed is the category: completing it would store an existing category instead of
+    // a new one that begins the same way.
+    categoryBox_->setCompleter(nullptr);
+    categoryBox_->setFont(Fonts::editorCategory());
+    place<QLabel>(this, "Label3", QStringLiteral("借用人"), 360, 1530, 540, 180);
+    borrowerBox_ = textBox("Text1", 1080, 1440, 4215, 375);
+    pickBorrowerButton_ =
+        place<QPushButton>(this, "Command4", QStringLiteral("從名單選擇"), 5400, 1440, 1095, 375);
+    addBorrowerBox_ =
+        place<QCheckBox>(this, "Check3", QStringLiteral("加入借用人名單"), 1080, 1875, 1575, 375);
+    place<QLabel>(this, "Label4", QStringLiteral("借用內容"), 240, 2460, 720, 180);
+    contentBox_ = place<QPlainTextEdit>(this, "Text2", 1080, 2400, 5415, 1095);
+    contentBox_->setFont(Fonts::editorText());
+    contentBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    contentBox_->setTabChangesFocus(true);
+    addItemBox_ =
+        place<QCheckBox>(this, "Check2", QStringLiteral("加入物品清單"), 1080, 3555, 1455, 375);
+    pickItemsButton_ = place<QPushButton>(this, "Command3", QStringLiteral("從物品清單選擇"), 5040,
+                                          3600, 1455, 375);
+    place<QLabel>(this, "Label6", QStringLiteral("費用"), 600, 4200, 360, 180);
+    amountBox_ = textBox("Text5", 1080, 4080, 1335, 375);
+    place<QLabel>(this, "Label7", QStringLiteral("(選填) 若借用內容不是物品而是金錢請填在這欄"),
+                  2640, 4200, 3765, 180);
+    place<QLabel>(this, "Label5", QStringLiteral("預計歸還日"), 120, 4800, 900, 180);
+    dueDateBox_ = textBox("Text3", 1080, 4680, 2295, 375);
+    DialogLayout::line(this, "Line1", QColor(128, 128, 128), 0, 5280, 6840);
+    DialogLayout::line(this, "Line2", QColor(255, 255, 255), 0, 5295, 6840);
+    returnedBox_ = place<QCheckBox>(this, "Check1", Texts::Returned, 120, 5520, 855, 375);
+    returnDateBox_ = textBox("Text4", 1080, 5520, 2295, 375);
+    okButton_ = place<QPushButton>(
+        this, "Command1", mode_ == Mode::New ? QStringLiteral("新增") : QStringLiteral("變更"),
+        3960, 5520, 1215, 375);
+    okButton_->setDefault(true);
+    cancelButton_ =
+        place<QPushButton>(this, "Command2", QStringLiteral("取消"), 5280, 5520, 1215, 375);
+}
+
+void RecordEditor::buildTabOrder()
+{
+    const QList<QWidget*> order{
+        categoryBox_,   borrowerBox_,      contentBox_,         okButton_,      cancelButton_,
+        lentOutButton_, borrowedInButton_, returnedBox_,        dateBox_,       pickItemsButton_,
+        addItemBox_,    addBorrowerBox_,   pickBorrowerButton_, returnDateBox_, dueDateBox_,
+        amountBox_};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    categoryBox_->setFocus();
+}
+
+void RecordEditor::showRecord(const LoanRecord& record)
+{
+    categoryBox_->addItems(choices_.categories);
+    setCategory(record.Category);
+    dateBox_->setText(record.Date);
+    if (record.Direction == Texts::LentOut)
+        lentOutButton_->setChecked(true);
+    else
+        borrowedInButton_->setChecked(true);
+    borrowerBox_->setText(record.Borrower);
+    setContent(record.Content);
+    dueDateBox_->setText(record.DueDate);
+    amountBox_->setText(record.Amount);
+    if (record.Status != Texts::NotReturned) {
+        returnedBox_->setChecked(true);
+        returnDateBox_->setText(record.Status == Texts::Returned ? QString() : record.Status);
+    }
+}
+
+std::optional<RecordEditor::Result> RecordEditor::run()
+{
+    Modal::exec(*this);
+    return result() == QDialog::Accepted ? result_ : std::nullopt;
+}
+
+QString RecordEditor::content() const
+{
+    return contentBox_->toPlainText().replace(kLf, kCrLf);
+}
+
+void RecordEditor::setContent(const QString& text)
+{
+    contentBox_->setPlainText(QString(text).replace(kCrLf, kLf));
+}
+
+void RecordEditor::setCategory(const QString& text)
+{
+    const int index = categoryBox_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        categoryBox_->setCurrentIndex(index);
+    categoryBox_->setEditText(text);
+}
+
+void RecordEditor::confirm()
+{
+    if (mode_ == Mode::New && registerFull_) {
+        MessageBox::warning(
+            this, QStringLiteral("最多只能新增 10000 筆資料，請刪除已歸還的過時資料以清出空間"));
+        return;
+    }
+    removeQuotes();
+    const EntryFields entry = fields();
+    const QString fault = RecordEntry::firstFault(entry);
+    if (!fault.isEmpty()) {
+        MessageBox::warning(this, fault);
+        return;
+    }
+    result_ = Result{RecordEntry::toRecord(entry), addItemBox_->isChecked(),
+                     addBorrowerBox_->isChecked()};
+    accept();
+}
+
+// The quotes stay removed from the boxes even when a later check fails.
+void RecordEditor::removeQuotes()
+{
+    const QChar quote = QLatin1Char('"');
+    if (borrowerBox_->text().contains(quote))
+        borrowerBox_->setText(RecordEntry::withoutQuotes(borrowerBox_->text()));
+    if (contentBox_->toPlainText().contains(quote))
+        contentBox_->setPlainText(RecordEntry::withoutQuotes(contentBox_->toPlainText()));
+    if (categoryBox_->currentText().contains(quote))
+        categoryBox_->setEditText(RecordEntry::withoutQuotes(categoryBox_->currentText()));
+}
+
+EntryFields RecordEditor::fields() const
+{
+    EntryFields f;
+    f.date = dateBox_->text();
+    f.lentOut = lentOutButton_->isChecked();
+    f.category = categoryBox_->currentText();
+    f.borrower = borrowerBox_->text();
+    f.content = content();
+    f.amount = amountBox_->text();
+    f.dueDate = dueDateBox_->text();
+    f.returned = returnedBox_->isChecked();
+    f.returnDate = returnDateBox_->text();
+    return f;
+}
+
+// A pick replaces the box's text; nothing picked leaves it as it was.
+void RecordEditor::pickItems()
+{
+    if (const std::optional<QString> items =
+            NamePicker(NamePicker::Kind::Items, choices_.items).pick())
+        setContent(*items);
+}
+
+void RecordEditor::pickBorrower()
+{
+    if (const std::optional<QString> borrower =
+            NamePicker(NamePicker::Kind::Borrowers, choices_.borrowers).pick())
+        borrowerBox_->setText(*borrower);
+}

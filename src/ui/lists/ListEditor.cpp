@@ -1,0 +1,151 @@
+#include "ui/lists/ListEditor.h"
+
+#include "platform/DialogLayout.h"
+#include "platform/Fonts.h"
+#include "platform/MessageBox.h"
+#include "platform/Twips.h"
+#include "store/RecordRegister.h"
+#include "ui/lists/ListMode.h"
+#include "ui/lists/NameInput.h"
+
+#include <QListWidget>
+#include <QPushButton>
+
+ListEditor::ListEditor(const ListMode& mode, const NameList& list, RecordRegister& records,
+                       QWidget* parent)
+    : QDialog(parent), mode_(mode), list_(list), records_(records)
+{
+    setObjectName(QStringLiteral("SetForm"));
+    DialogLayout::makeFixedDialog(this, 5520, 4680);
+    setWindowTitle(mode.caption);
+    buildControls();
+    names_->addItems(list.names());
+}
+
+void ListEditor::buildControls()
+{
+    names_ = new QListWidget(this);
+    names_->setObjectName(QStringLiteral("List1"));
+    names_->setGeometry(Twips::rect(120, 120, 4095, 3765));
+    names_->setSelectionMode(QAbstractItemView::SingleSelection);
+    names_->setSortingEnabled(false);
+    names_->setFont(Fonts::listBox());
+
+    addButton("Command2", QStringLiteral("新增"), 120, &ListEditor::add);
+    addButton("Command3", QStringLiteral("更名"), 600, &ListEditor::rename);
+    addButton("Command4", QStringLiteral("刪除"), 1080, &ListEditor::remove);
+    addButton("Command5", QStringLiteral("上移"), 3030, &ListEditor::moveUp);
+    addButton("Command6", QStringLiteral("下移"), 3510, &ListEditor::moveDown);
+    addButton("Command1", QStringLiteral("完成"), 4200, &ListEditor::complete);
+
+    // An etched separator above "完成": a grey line with a white one beneath it.
+    DialogLayout::line(this, "Line1", QColor(128, 128, 128), 0, 4080, 5520);
+    DialogLayout::line(this, "Line2", QColor(255, 255, 255), 0, 4095, 5520);
+}
+
+void ListEditor::addButton(const char* name, const QString& caption, int top,
+                           void (ListEditor::*handler)())
+{
+    auto* button = DialogLayout::place<QPushButton>(this, name, caption, 4320, top, 1095, 375);
+    // The dialog has no default button: Enter in the list must not add a name.
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, handler);
+}
+
+QStringList ListEditor::names() const
+{
+    QStringList names;
+    names.reserve(names_->count());
+    for (int row = 0; row < names_->count(); ++row)
+        names.append(names_->item(row)->text());
+    return names;
+}
+
+// The current entry of a list box need not be selected; only a selected one is acted on.
+int ListEditor::selectedRow() const
+{
+    const QList<QListWidgetItem*> selected = names_->selectedItems();
+    return selected.isEmpty() ? -1 : names_->row(selected.first());
+}
+
+void ListEditor::select(int row)
+{
+    names_->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    names_->scrollToItem(names_->item(row));
+}
+
+void ListEditor::swapNames(int row, int other)
+{
+    QListWidgetItem* a = names_->item(row);
+    QListWidgetItem* b = names_->item(other);
+    const QString text = a->text();
+    a->setText(b->text());
+    b->setText(text);
+}
+
+void ListEditor::add()
+{
+    if (names_->count() >= list_.capacity()) {
+        MessageBox::warning(this, mode_.fullText(list_));
+        return;
+    }
+    const QString name = NameInput::ask(
+        this, QStringLiteral("請輸入您要新增的") + mode_.word + QStringLiteral("名稱"),
+        QStringLiteral("新增"), {});
+    if (name.isEmpty())
+        return;
+    names_->addItem(name);
+    select(names_->count() - 1);
+}
+
+void ListEditor::rename()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    QListWidgetItem* item = names_->item(row);
+    const QString name = NameInput::ask(this, QStringLiteral("要改成什麼名稱?"),
+                                        QStringLiteral("更名"), item->text());
+    if (name.isEmpty())
+        return;
+    if (mode_.isCategories)
+        records_.renameCategory(item->text(), name);
+    item->setText(name);
+}
+
+void ListEditor::remove()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    if (!MessageBox::confirm(this, mode_.deleteQuestion, QStringLiteral("刪除")))
+        return;
+    if (mode_.isCategories)
+        records_.renameCategory(names_->item(row)->text(), Texts::Uncategorised);
+    delete names_->takeItem(row);
+    names_->setCurrentRow(-1, QItemSelectionModel::Clear);
+}
+
+void ListEditor::moveUp()
+{
+    const int row = selectedRow();
+    if (row <= 0)
+        return;
+    swapNames(row, row - 1);
+    select(row - 1);
+}
+
+void ListEditor::moveDown()
+{
+    const int row = selectedRow();
+    if (row < 0 || row >= names_->count() - 1)
+        return;
+    swapNames(row, row + 1);
+    select(row + 1);
+}
+
+void ListEditor::complete()
+{
+    emit completed(names());
+    accept();
+}

@@ -1,0 +1,43 @@
+#include "ui/main/ListCommands.h"
+
+#include "platform/Modal.h"
+#include "store/DataStore.h"
+#include "ui/lists/ListEditor.h"
+#include "ui/lists/ListMode.h"
+#include "ui/main/FileMessages.h"
+#include "ui/main/RecordListPanel.h"
+
+ListCommands::ListCommands(DataStore& store, RecordListPanel& panel, QObject* parent)
+    : QObject(parent), store_(store), panel_(panel)
+{
+}
+
+void ListCommands::edit(const ListMode& mode)
+{
+    // Without an owner window, as the editor has always been shown.
+    ListEditor editor(mode, mode.listIn(store_), store_.recordRegister);
+    connect(&editor, &ListEditor::completed, this,
+            [&](const QStringList& names) { keep(mode, names, &editor); });
+    open_ = &editor;
+    Modal::exec(editor);
+    open_ = nullptr;
+}
+
+void ListCommands::finishOpenEditor()
+{
+    if (open_)
+        open_->complete();
+}
+
+// The list in memory is replaced even when its file cannot be written; the user is told so.
+void ListCommands::keep(const ListMode& mode, const QStringList& names, QWidget* editor)
+{
+    NameList& list = mode.listIn(store_);
+    list.assign(names);
+    FileMessages::writeListFile(editor, store_, list, mode.fileName);
+    // Choosing "全部" rebuilds the record list, so changed categories show at once.
+    if (mode.isCategories) {
+        panel_.setCategories(list.names());
+        panel_.chooseCategory(Texts::All);
+    }
+}

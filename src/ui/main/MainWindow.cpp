@@ -1,0 +1,158 @@
+#include "ui/main/MainWindow.h"
+
+#include "Product.h"
+#include "platform/ListHeader.h"
+#include "platform/Shell.h"
+#include "platform/Twips.h"
+#include "store/DataStore.h"
+#include "ui/about/HelpCommands.h"
+#include "ui/lists/ListMode.h"
+#include "ui/main/FileMessages.h"
+#include "ui/main/ListCommands.h"
+#include "ui/main/MainMenus.h"
+#include "ui/main/RecordCommands.h"
+#include "ui/main/RecordListModel.h"
+#include "ui/main/RecordListPanel.h"
+#include "ui/main/WindowSettings.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTableView>
+
+MainWindow::MainWindow(DataStore& store, SettingsStore& settings, QWidget* parent)
+    : QMainWindow(parent), store_(store)
+{
+    // The icons live in the static library; naming them here keeps the linker from dropping them.
+    Q_INIT_RESOURCE(resources);
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(Product::Caption);
+    setWindowIcon(QIcon(QStringLiteral(":/icons/kelvora.png")));
+
+    menus_ = new MainMenus(this);
+    model_ = new RecordListModel(store_.recordRegister, this);
+    panel_ = new RecordListPanel(model_, this);
+    setCentralWidget(panel_);
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(true);
+    summary_ = new QLabel(bar);
+    summary_->setObjectName(QStringLiteral("StatusBar1_Text"));
+    bar->addWidget(summary_, 1);
+    settings_ = std::make_unique<WindowSettings>(*this, *panel_->list(), settings);
+    records_ = new RecordCommands(store_, *panel_, *model_, this);
+    lists_ = new ListCommands(store_, *panel_, this);
+    connectCommands();
+    resize(Twips::toPixels(10080), Twips::toPixels(7470) + menuBar()->sizeHint().height());
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::connectCommands()
+{
+    connect(menus_, &MainMenus::newRecord, records_, &RecordCommands::newRecord);
+    connect(menus_, &MainMenus::deleteTicked, records_, &RecordCommands::deleteTicked);
+    connect(menus_, &MainMenus::clearReturned, records_, &RecordCommands::clearReturned);
+    connect(menus_, &MainMenus::exportShown, records_, &RecordCommands::exportShown);
+    connect(panel_, &RecordListPanel::rowActivated, records_, &RecordCommands::editSelected);
+    // "結束" ends the program through the same steps as closing the window.
+    connect(menus_, &MainMenus::quit, this, &MainWindow::close);
+    connect(menus_, &MainMenus::editCategories, this,
+            [this] { lists_->edit(ListMode::categories()); });
+    connect(menus_, &MainMenus::editItems, this, [this] { lists_->edit(ListMode::items()); });
+    connect(menus_, &MainMenus::editBorrowers, this,
+            [this] { lists_->edit(ListMode::borrowers()); });
+    connect(menus_, &MainMenus::fontSizeChosen, this, &MainWindow::setListFont);
+    connect(menus_, &MainMenus::showHelp, this,
+            [this] { HelpCommands::openHelpPage(this, store_.AppDir()); });
+    connect(menus_, &MainMenus::showAbout, this, [this] { HelpCommands::showAbout(this); });
+    connect(menus_, &MainMenus::checkForUpdates, this,
+            [this] { Shell::open(this, Product::UpdatePage, Shell::Show); });
+
+    connect(panel_, &RecordListPanel::filterChanged, this, &MainWindow::showRecords);
+    // Slots have moved: the list is shown anew. Before the category filter is filled at start-up
+    // there is nothing to show yet; filling it shows the records.
+    connect(&store_.recordRegister, &RecordRegister::recordsRemoved, this,
+            &MainWindow::showRecords);
+    connect(&store_.recordRegister, &RecordRegister::recordsReloaded, this, [this] {
+        if (panel_->categoryCount() > 0)
+            showRecords();
+    });
+}
+
+void MainWindow::load()
+{
+    FlattenListHeader(panel_->list());
+    settings_->restoreWindow();
+    setListFont(settings_->fontSize());
+
+    QList<FileProblem> problems = store_.MainDataInit();
+    problems += store_.loadList(store_.TypeList, DataStore::TypeFileName);
+    // The filters restored; choosing the category shows the records for the first time.
+    panel_->setCategories(store_.TypeList.names());
+    const WindowSettings::Filters filters = settings_->filters(panel_->categoryCount());
+    panel_->restoreFilters(filters.direction, filters.status, filters.category);
+    problems += store_.loadList(store_.AffairList, DataStore::AffairFileName);
+    problems += store_.loadList(store_.BorrowerList, DataStore::BorrowerFileName);
+    FileMessages::report(this, problems);
+}
+
+void MainWindow::MainDataShow()
+{
+    const RecordFilter filter = panel_->filter();
+    const ShownRecords shown = filter.apply(store_.records);
+    model_->setRows(shown.recordSlots);
+    summary_->setText(filter.summary(shown));
+}
+
+void MainWindow::showRecords()
+{
+    MainDataShow();
+    if (model_->rowCount() > 0)
+        panel_->selectRow(model_->rowCount() - 1);
+}
+
+void MainWindow::setListFont(int size)
+{
+    menus_->tickFontSize(size);
+    QFont font = panel_->list()->font();
+    font.setPointSize(size);
+    panel_->list()->setFont(font);
+    settings_->storeFontSize(size);
+}
+
+QMenu* MainWindow::createPopupMenu()
+{
+    return nullptr; // the toolbar is always shown: no menu to hide it
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    const bool handled = QMainWindow::event(event);
+    if (settings_)
+        settings_->windowEvent(event);
+    return handled;
+}
+
+bool MainWindow::shutDown()
+{
+    if (shutDown_)
+        return true;
+    lists_->finishOpenEditor();
+    if (!FileMessages::writeRecordFile(this, store_))
+        return false;
+    settings_->save({panel_->directionIndex(), panel_->statusIndex(), panel_->categoryIndex()});
+    shutDown_ = true;
+    QCoreApplication::exit(0);
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (shutDown())
+        event->accept();
+    else
+        event->ignore();
+}

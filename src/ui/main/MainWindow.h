@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class DataStore;
+class ListCommands;
+class MainMenus;
+class QLabel;
+class RecordCommands;
+class RecordListModel;
+class RecordListPanel;
+class SettingsStore;
+class WindowSettings;
+
+// The main window: the record list with its filters and summary, the menus and the toolbar.
+// The program starts by opening it and ends when it closes.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    MainWindow(DataStore& store, SettingsStore& settings, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Start-up: restores the settings, loads the data files and shows the records.
+    void load();
+    // Shut-down: writes the record file and the settings, once, and ends the program. False when
+    // the user chose to go back to the program because the record file could not be written.
+    bool shutDown();
+    bool hasShutDown() const { return shutDown_; }
+
+    // Rebuilds the list and the status bar's summary from the register and the filters.
+    void MainDataShow();
+    // MainDataShow, then the last row selected and scrolled into view.
+    void showRecords();
+
+    QMenu* createPopupMenu() override;
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void connectCommands();
+    void setListFont(int size);
+
+    DataStore& store_;
+    bool shutDown_ = false;
+    RecordListModel* model_ = nullptr;
+    RecordListPanel* panel_ = nullptr;
+    MainMenus* menus_ = nullptr;
+    QLabel* summary_ = nullptr;
+    std::unique_ptr<WindowSettings> settings_;
+    RecordCommands* records_ = nullptr;
+    ListCommands* lists_ = nullptr;
+};

@@ -1,0 +1,210 @@
+#include "ui/main/RecordListPanel.h"
+
+#include "platform/DialogLayout.h"
+#include "platform/Twips.h"
+#include "ui/main/FilterStrip.h"
+#include "ui/main/MainMenus.h"
+#include "ui/main/RecordCellDelegate.h"
+#include "ui/main/RecordListModel.h"
+#include "ui/main/RecordListView.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace {
+// The designed client area holds the toolbar; this panel starts below it.
+constexpr int kToolbarTwips = MainMenus::ToolbarTwips;
+constexpr int kListTopTwips = 1320;
+constexpr int kDesignColumnWidths[] = {90, 50, 110, 100, 220, 50, 90, 90};
+
+QRect belowToolbar(int left, int top, int width, int height)
+{
+    return Twips::rect(left, top - kToolbarTwips, width, height);
+}
+
+// Three option buttons "name_0" … "name_2", the first chosen; the ids are their indexes.
+QButtonGroup* optionGroup(QWidget* parent, const char* name, const QStringList& captions, int left,
+                          int top)
+{
+    auto* group = new QButtonGroup(parent);
+    group->setObjectName(QString::fromLatin1(name));
+    for (int i = 0; i < 3; ++i) {
+        const QByteArray button = name + QByteArray("_") + QByteArray::number(i);
+        group->addButton(DialogLayout::place<QRadioButton>(parent, button.constData(), captions[i],
+                                                           left + i * 960, top, 855, 375),
+                         i);
+    }
+    group->button(0)->setChecked(true);
+    return group;
+}
+} // namespace
+
+RecordListPanel::RecordListPanel(RecordListModel* model, QWidget* parent)
+    : QWidget(parent), model_(model)
+{
+    setObjectName(QStringLiteral("ClientArea"));
+    buildControls();
+    buildList(model);
+    setTabOrder(selectAll_, direction_->button(0));
+    setTabOrder(direction_->button(0), direction_->button(1));
+    setTabOrder(direction_->button(1), direction_->button(2));
+    setTabOrder(direction_->button(2), status_->button(0));
+    setTabOrder(status_->button(0), status_->button(1));
+    setTabOrder(status_->button(1), status_->button(2));
+    setTabOrder(status_->button(2), category_);
+    setTabOrder(category_, list_);
+    layoutControls();
+}
+
+void RecordListPanel::buildControls()
+{
+    strip_ = new FilterStrip(this);
+    strip_->setObjectName(QStringLiteral("Picture1"));
+    strip_->setGeometry(belowToolbar(-30, 720, 10215, 795));
+
+    auto* tile = new QLabel(this);
+    tile->setObjectName(QStringLiteral("Picture2"));
+    tile->setPixmap(FilterStrip::stripeTile());
+    tile->hide();
+
+    selectAll_ = DialogLayout::place<QPushButton>(strip_, "Command1", QStringLiteral("全選"), 120,
+                                                  90, 855, 375);
+    connect(selectAll_, &QPushButton::clicked, this, &RecordListPanel::toggleTicks);
+    stripLine_ = DialogLayout::line(strip_, "Line3", QColor(128, 128, 128), 0, 540, 10080);
+
+    status_ =
+        optionGroup(strip_, "Option2", {Texts::All, Texts::NotReturned, Texts::Returned}, 4320, 90);
+    direction_ = optionGroup(this, "Option1", {Texts::All, Texts::LentOut, Texts::BorrowedIn}, 1320,
+                             840 - kToolbarTwips);
+    connect(direction_, &QButtonGroup::idClicked, this, &RecordListPanel::filterChanged);
+    connect(status_, &QButtonGroup::idClicked, this, &RecordListPanel::filterChanged);
+
+    category_ = new QComboBox(this);
+    category_->setObjectName(QStringLiteral("Combo1"));
+    category_->setEditable(false);
+    category_->setGeometry(belowToolbar(7440, 870, 2535, 330));
+    category_->setMaxVisibleItems(20);
+    connect(category_, &QComboBox::activated, this, &RecordListPanel::filterChanged);
+}
+
+void RecordListPanel::buildList(RecordListModel* model)
+{
+    list_ = new RecordListView(this);
+    list_->setObjectName(QStringLiteral("ListView1"));
+    list_->setModel(model);
+    list_->setItemDelegate(new RecordCellDelegate(list_));
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setShowGrid(false);
+    list_->setWordWrap(false);
+    list_->setAlternatingRowColors(false);
+    list_->verticalHeader()->hide();
+    list_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    list_->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    list_->horizontalHeader()->setStretchLastSection(false);
+    for (int c = 0; c < LoanRecord::FieldCount; ++c)
+        list_->setColumnWidth(c, kDesignColumnWidths[c]);
+    list_->setColumnHidden(RecordListModel::IndexColumn, true);
+    // A double-click anywhere in a row, its check box too, edits that row.
+    connect(list_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        list_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                            QItemSelectionModel::Rows);
+        emit rowActivated();
+    });
+    // A rebuild clears every tick.
+    connect(model, &QAbstractItemModel::modelReset, this, [this] {
+        allTicked_ = false;
+        selectAll_->setText(QStringLiteral("全選"));
+    });
+}
+
+void RecordListPanel::layoutControls()
+{
+    const int listTop = Twips::toPixels(kListTopTwips - kToolbarTwips);
+    list_->setGeometry(0, listTop, width(), std::max(0, height() - listTop));
+    strip_->resize(width() + 1, strip_->height());
+    stripLine_->setGeometry(0, Twips::toPixels(540), std::max(0, width()), 1);
+    category_->move(width() - category_->width(), category_->y());
+    strip_->lower();
+}
+
+void RecordListPanel::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layoutControls();
+}
+
+RecordFilter RecordListPanel::filter() const
+{
+    return {category_->currentText(), directionIndex(), statusIndex()};
+}
+
+int RecordListPanel::directionIndex() const
+{
+    return direction_->checkedId();
+}
+
+int RecordListPanel::statusIndex() const
+{
+    return status_->checkedId();
+}
+
+int RecordListPanel::categoryIndex() const
+{
+    return category_->currentIndex();
+}
+
+int RecordListPanel::categoryCount() const
+{
+    return category_->count();
+}
+
+void RecordListPanel::setCategories(const QStringList& categories)
+{
+    category_->clear();
+    category_->addItems(RecordFilter::categoryEntries(categories, RecordFilter::Box::Filter));
+}
+
+void RecordListPanel::chooseCategory(const QString& text)
+{
+    category_->setCurrentIndex(
+        std::max(0, category_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive)));
+    emit filterChanged();
+}
+
+void RecordListPanel::restoreFilters(int direction, int status, int category)
+{
+    direction_->button(direction)->setChecked(true);
+    status_->button(status)->setChecked(true);
+    category_->setCurrentIndex(category);
+    emit filterChanged();
+}
+
+void RecordListPanel::selectRow(int row)
+{
+    const QModelIndex index = model_->index(row, 0);
+    list_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                        QItemSelectionModel::Rows);
+    list_->scrollTo(index);
+}
+
+int RecordListPanel::selectedRow() const
+{
+    const QModelIndexList rows = list_->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void RecordListPanel::toggleTicks()
+{
+    allTicked_ = !allTicked_ && model_->rowCount() > 0;
+    model_->setAllChecked(allTicked_);
+    selectAll_->setText(allTicked_ ? QStringLiteral("取消") : QStringLiteral("全選"));
+}

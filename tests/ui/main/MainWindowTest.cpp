@@ -1,0 +1,363 @@
+#include "platform/MessageBox.h"
+#include "platform/Modal.h"
+#include "platform/Shell.h"
+#include "store/RecordFile.h"
+#include "support/Dialogs.h"
+#include "support/WindowHarness.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTableView>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+const QByteArray kRecordLine =
+    big5("\"2026/01/02\",\"借出\",\"書\",\"王\",\"書本\",\"\",\"\",\"未歸還\"\r\n");
+
+LoanRecord record(const QString& borrower)
+{
+    return {"2026/01/02", "借出", "書", borrower, "書本", {}, {}, "未歸還"};
+}
+
+QStringList shownTexts()
+{
+    QStringList texts;
+    for (const MessageBox::Shown& s : MessageBox::history())
+        texts << s.text;
+    return texts;
+}
+
+// ---- start-up and settings ---------------------------------------------------------------
+
+TEST(MainWindow, FirstRunStartsWithTheDefaults)
+{
+    WindowHarness h;
+    auto& w = h.start();
+    EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(w.windowTitle(), "Kelvora v1.7");
+    const int widths[] = {90, 50, 110, 100, 220, 50, 90, 90};
+    for (int c = 0; c < 8; ++c)
+        EXPECT_EQ(h.list()->columnWidth(c), widths[c]) << c;
+    EXPECT_TRUE(h.list()->isColumnHidden(8));
+    EXPECT_EQ(h.list()->font().pointSize(), 9);
+    EXPECT_TRUE(h.isChecked("View_Font09"));
+    EXPECT_EQ(h.checkedOption("Option1"), 0);
+    EXPECT_EQ(h.checkedOption("Option2"), 0);
+    EXPECT_EQ(h.categoryEntries(), QStringList({"全部", "未分類"}));
+    EXPECT_EQ(h.statusText(), " 共 0 筆資料，借出未歸還金額: 0，借入未歸還金額: 0");
+    EXPECT_EQ(h.selectedRow(), -1);
+    EXPECT_TRUE(MessageBox::history().isEmpty());
+}
+
+TEST(MainWindow, SettingsComeBackAtTheNextStart)
+{
+    WindowHarness h;
+    h.writeListFile(DataStore::TypeFileName, {"甲", "書"});
+    h.writeRecordFile({record("王"), record("李")});
+    {
+        auto& w = h.start();
+        EXPECT_EQ(h.categoryEntries(), QStringList({"全部", "甲", "書", "未分類"}));
+        w.setWindowState(Qt::WindowNoState);
+        w.setGeometry(50, 60, 700, 600);
+        h.list()->setColumnWidth(2, 133); // as a drag on the heading's edge does
+        h.click("Option1_1");
+        h.click("Option2_1");
+        h.chooseCategory("書");
+        h.trigger("View_Font12");
+        ASSERT_TRUE(w.close());
+    }
+    SettingsStore settings;
+    EXPECT_EQ(settings.value("WinState", {}), "0");
+    EXPECT_EQ(settings.value("LW3", {}), "1995");
+    EXPECT_EQ(settings.value("Option1", {}), "1");
+    EXPECT_EQ(settings.value("Combo1", {}), "2");
+    EXPECT_EQ(settings.value("Font", {}), "12");
+    EXPECT_FALSE(settings.value("Width", {}).isEmpty());
+
+    auto& again = h.start();
+    EXPECT_FALSE(again.windowState() & Qt::WindowMaximized);
+    EXPECT_EQ(h.list()->columnWidth(2), 133);
+    EXPECT_EQ(h.checkedOption("Option1"), 1);
+    EXPECT_EQ(h.checkedOption("Option2"), 1);
+    EXPECT_EQ(h.categoryFilter()->currentText(), "書");
+    EXPECT_EQ(h.rows(), 2);
+    EXPECT_EQ(h.list()->font().pointSize(), 12);
+    EXPECT_TRUE(h.isChecked("View_Font12"));
+    EXPECT_FALSE(h.isChecked("View_Font09"));
+}
+
+TEST(MainWindow, MaximizedCloseKeepsTheLastNormalBounds)
+{
+    WindowHarness h;
+    h.settings().setValue("Left", "1500");
+    h.start().close();
+    SettingsStore settings;
+    EXPECT_EQ(settings.value("WinState", {}), "2");
+    EXPECT_EQ(settings.value("Left", {}), "1500");
+}
+
+TEST(MainWindow, SettingsThatCannotBeWrittenAreReportedOnceAtTheClose)
+{
+    WindowHarness h;
+    ASSERT_TRUE(QDir(h.dir().settingsDir()).mkpath("Tovi.ini"));
+    auto& w = h.start();
+    h.trigger("View_Font12");
+    EXPECT_TRUE(MessageBox::history().isEmpty()) << "not at every font change";
+    w.close();
+    ASSERT_EQ(MessageBox::history().size(), 1);
+    EXPECT_TRUE(MessageBox::history().front().text.contains("Tovi.ini"));
+    EXPECT_TRUE(w.hasShutDown());
+    EXPECT_TRUE(h.dir().exists(DataStore::RecordFileName));
+}
+
+// ---- the data files at start-up and at the close -----------------------------------------
+
+TEST(MainWindow, TheCloseAndQuitWriteTheRecordFileOnce)
+{
+    for (const bool viaMenu : {false, true}) {
+        WindowHarness h;
+        auto& w = h.start();
+        EXPECT_FALSE(h.dir().exists(DataStore::RecordFileName));
+        if (viaMenu) {
+            h.store().recordRegister.append(record("王"));
+            h.trigger("Data_Quit");
+        } else {
+            w.close();
+        }
+        EXPECT_TRUE(w.hasShutDown());
+        ASSERT_TRUE(h.dir().exists(DataStore::RecordFileName));
+        EXPECT_EQ(h.dir().read(DataStore::RecordFileName), viaMenu ? kRecordLine : QByteArray());
+        // Later close requests do not run the shut-down again.
+        h.store().recordRegister.append(record("李"));
+        w.close();
+        EXPECT_EQ(h.dir().read(DataStore::RecordFileName), viaMenu ? kRecordLine : QByteArray());
+    }
+}
+
+TEST(MainWindow, UnreadableRecordFileIsNotOverwrittenWithoutConsent)
+{
+    WindowHarness h;
+    QDir(h.dir().dir()).mkdir(DataStore::RecordFileName);
+    auto& w = h.start();
+    ASSERT_EQ(MessageBox::history().size(), 1);
+    EXPECT_TRUE(MessageBox::history()[0].text.contains(h.dir().path(DataStore::RecordFileName)));
+    EXPECT_EQ(h.rows(), 0);
+    MessageBox::clearHistory();
+    // Return on the question keeps the file.
+    EXPECT_TRUE(w.close());
+    ASSERT_EQ(MessageBox::history().size(), 1);
+    EXPECT_EQ(MessageBox::history()[0].buttons, MessageBox::Yes | MessageBox::No);
+    EXPECT_TRUE(QFileInfo(h.dir().path(DataStore::RecordFileName)).isDir());
+}
+
+TEST(MainWindow, UnreadableLegacyFileIsNamedAndStaysConvertibleUnlessTheUserAgrees)
+{
+    for (const int records : {0, 1, 2}) {
+        WindowHarness h;
+        QDir(h.dir().dir()).mkdir(DataStore::LegacyFileName);
+        auto& w = h.start();
+        MessageBox::clearHistory();
+        for (int i = 0; i < records; ++i)
+            h.store().recordRegister.append(record("王"));
+        // No records: nothing to ask. One: Return keeps it convertible. Two: the user agrees.
+        if (records == 2)
+            MessageBox::setNextAnswer(MessageBox::Yes);
+        EXPECT_TRUE(w.close());
+        ASSERT_EQ(MessageBox::history().size(), records == 0 ? 0 : 1);
+        if (records > 0) {
+            EXPECT_TRUE(shownTexts()[0].contains(h.dir().path(DataStore::LegacyFileName)));
+        }
+        EXPECT_EQ(h.dir().exists(DataStore::RecordFileName), records == 2) << records;
+    }
+}
+
+TEST(MainWindow, RecordFileChangedOutsideIsKeptBesideItBeforeTheClose)
+{
+    // Unchanged; rewritten; the same size and time with other bytes; created meanwhile.
+    for (int change = 0; change < 4; ++change) {
+        WindowHarness h;
+        if (change < 3)
+            h.writeRecordFile({record("王")});
+        auto& w = h.start();
+        const QString file = h.dir().path(DataStore::RecordFileName);
+        QByteArray outside = h.dir().read(DataStore::RecordFileName);
+        if (change == 2) {
+            const QDateTime time = QFileInfo(file).lastModified();
+            h.dir().write(DataStore::RecordFileName, outside.replace(big5("王"), big5("李")));
+            QFile written(file);
+            ASSERT_TRUE(written.open(QIODevice::Append) &&
+                        written.setFileTime(time, QFileDevice::FileModificationTime));
+        } else if (change != 0) {
+            outside = big5("\"2026/02/03\",\"借入\",\"\",\"李\",\"\",\"\",\"\",\"\"\r\n");
+            h.dir().write(DataStore::RecordFileName, outside);
+        }
+        ASSERT_TRUE(w.close());
+        EXPECT_EQ(h.dir().read(DataStore::RecordFileName),
+                  RecordFile::serialize(h.store().records));
+        EXPECT_EQ(h.dir().read(DataStore::RecordFileName + ".bak"),
+                  change == 0 ? QByteArray() : outside);
+        ASSERT_EQ(MessageBox::history().size(), change == 0 ? 0 : 1) << change;
+        EXPECT_TRUE(change == 0 || shownTexts()[0].contains(file + ".bak"));
+        MessageBox::clearHistory();
+    }
+}
+
+TEST(MainWindow, OverfullFilesAreReportedAndKept)
+{
+    WindowHarness h;
+    QStringList names;
+    for (int i = 0; i < 501; ++i)
+        names << QStringLiteral("人%1").arg(i);
+    h.writeListFile(DataStore::BorrowerFileName, names);
+    h.start();
+    EXPECT_EQ(h.store().BorrowerList.count(), 500);
+    const QString file = h.dir().path(DataStore::BorrowerFileName);
+    ASSERT_EQ(shownTexts().size(), 1);
+    EXPECT_TRUE(shownTexts()[0].contains("檔案 " + file + " 的資料超過"));
+    EXPECT_TRUE(shownTexts()[0].contains(file + ".bak"));
+    EXPECT_TRUE(h.dir().exists(DataStore::BorrowerFileName + ".bak"));
+}
+
+TEST(MainWindow, LegacyRegisterIsConvertedAtStartUp)
+{
+    WindowHarness h;
+    h.dir().write(DataStore::LegacyFileName,
+                  big5("\"2020/05/06\",\"借入\",\"書\",\"陳\",\"字典\",\"已歸還\"\r\n"));
+    auto& w = h.start();
+    EXPECT_EQ(h.rows(), 1);
+    EXPECT_EQ(h.cell(0, 7), "已歸還");
+    EXPECT_TRUE(h.dir().exists(DataStore::LegacyKeptName));
+    // The file just written is the program's own: the close writes over it without a word.
+    EXPECT_TRUE(w.close());
+    EXPECT_TRUE(MessageBox::history().isEmpty());
+}
+
+// ---- menus and toolbar -------------------------------------------------------------------
+
+// What a command did that the user could see.
+struct Effect
+{
+    QStringList dialogs;  // titles of the dialogs it opened
+    QStringList messages; // texts of the boxes it showed
+    QList<Shell::Opened> opened;
+};
+
+Effect effectOf(const std::function<void()>& command)
+{
+    MessageBox::clearHistory();
+    Shell::clearOpened();
+    Effect effect;
+    Modal::setNextHandler([&](QDialog& d) { effect.dialogs.append(d.windowTitle()); });
+    command();
+    Modal::clearHandlers();
+    effect.messages = shownTexts();
+    effect.opened = Shell::opened();
+    return effect;
+}
+
+TEST(MainWindow, EveryMenuItemAndToolbarButtonReachesItsCommand)
+{
+    WindowHarness h;
+    h.start();
+    const struct
+    {
+        QStringList commands;
+        QStringList dialogs;
+        QStringList messages;
+        QString opened;
+        int show;
+    } cases[] = {
+        {{"Data_New", "Toolbar1_Button2"}, {"新增資料"}, {}, {}, 0},
+        {{"Data_Del", "Toolbar1_Button3"}, {}, {"請先勾選要刪除的記錄"}, {}, 0},
+        {{"Data_Clear"}, {}, {"確定清除已歸還資料嗎？"}, {}, 0},
+        {{"Date_Export"}, {}, {"匯出完成，檔案已存至 " + h.dir().path("全部.csv")}, {}, 0},
+        {{"Set_Type", "Toolbar1_Button5"}, {"設定分類選項"}, {}, {}, 0},
+        {{"Set_Affair", "Toolbar1_Button6"}, {"設定物品清單"}, {}, {}, 0},
+        {{"Set_Borrower", "Toolbar1_Button7"}, {"設定借用人名單"}, {}, {}, 0},
+        {{"Toolbar1_Button9"}, {}, {}, "https://kelvora.app/display.php?file=w06", Shell::Show},
+        {{"Help_Help"}, {}, {}, h.dir().path("Tovi.htm"), Shell::ShowNormal},
+        {{"Help_About"}, {"關於Kelvora"}, {}, {}, 0},
+        {{"Toolbar1_Button1", "Toolbar1_Button4", "Toolbar1_Button8"}, {}, {}, {}, 0},
+    };
+    for (const auto& c : cases) {
+        for (const QString& command : c.commands) {
+            SCOPED_TRACE(command.toStdString());
+            const Effect e = effectOf([&] { h.trigger(command.toLatin1().constData()); });
+            EXPECT_EQ(e.dialogs, c.dialogs);
+            EXPECT_EQ(e.messages, c.messages);
+            ASSERT_EQ(e.opened.size(), c.opened.isEmpty() ? 0 : 1);
+            if (!c.opened.isEmpty()) {
+                EXPECT_EQ(e.opened[0].target, c.opened);
+                EXPECT_EQ(e.opened[0].showCommand, c.show);
+            }
+        }
+    }
+    EXPECT_EQ(h.window().findChild<QToolBar*>("Toolbar1")->actions().size(), 9);
+}
+
+// Counts the menus that open, and closes each again, which ends its modal loop.
+struct MenuCounter : QObject
+{
+    int opened = 0;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && qobject_cast<QMenu*>(watched) && ++opened)
+            QMetaObject::invokeMethod(watched, "close", Qt::QueuedConnection);
+        return false;
+    }
+};
+
+TEST(MainWindow, ARightClickOnTheMenuBarOrTheToolbarOpensNoMenu)
+{
+    WindowHarness h;
+    auto& w = h.start();
+    MenuCounter menus;
+    qApp->installEventFilter(&menus);
+    for (QWidget* bar : {static_cast<QWidget*>(w.menuBar()), w.findChild<QWidget*>("Toolbar1")}) {
+        const QPoint spot(bar->width() - 4, bar->height() / 2);
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, spot, bar->mapToGlobal(spot));
+        QApplication::sendEvent(bar, &rightClick);
+    }
+    qApp->removeEventFilter(&menus);
+    EXPECT_EQ(menus.opened, 0);
+}
+
+TEST(MainWindow, FontSizeChoiceTicksItAloneAndIsStoredAtOnce)
+{
+    WindowHarness h;
+    h.start();
+    const int comboSize = h.categoryFilter()->font().pointSize();
+    auto ticked = [&] {
+        QList<int> sizes;
+        for (int size = 9; size <= 16; ++size) {
+            if (h.isChecked(QStringLiteral("View_Font%1")
+                                .arg(size, 2, 10, QLatin1Char('0'))
+                                .toLatin1()
+                                .constData()))
+                sizes.append(size);
+        }
+        return sizes;
+    };
+    for (int round = 0; round < 2; ++round) { // choosing it again changes nothing
+        h.trigger("View_Font14");
+        EXPECT_EQ(ticked(), QList<int>{14});
+        EXPECT_EQ(h.list()->font().pointSize(), 14);
+        EXPECT_EQ(SettingsStore().value("Font", ""), "14");
+    }
+    EXPECT_EQ(h.categoryFilter()->font().pointSize(), comboSize);
+    h.trigger("View_Font09");
+    EXPECT_EQ(ticked(), QList<int>{9});
+    EXPECT_EQ(SettingsStore().value("Font", ""), "9");
+}
+
+} // namespace
