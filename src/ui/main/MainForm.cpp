@@ -10,6 +10,7 @@
 #include "platform/Shell.h"
 #include "platform/Twips.h"
 #include "store/Amount.h"
+#include "store/RecordVersions.h"
 #include "ui/about/HelpCommands.h"
 #include "ui/lists/SetForm.h"
 #include "ui/main/FilterStrip.h"
@@ -750,6 +751,11 @@ bool MainForm::writeRecordFile()
             return true;
         if (answer != MessageBox::Retry)
             return false;
+    }
+    if (!store_.versionError().isEmpty()) {
+        MessageBox::warning(
+            this, QStringLiteral("資料已經儲存，但無法在 %1 保留上一版的記錄檔（%2）。")
+                      .arg(store_.path(RecordVersions::FolderName), store_.versionError()));
     }
     return true;
 }
