@@ -14,7 +14,7 @@ FUZZ_BUILD := CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja \
                 -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELVORA_FUZZ=ON \
               && cmake --build build-fuzz -j $(JOBS) --target kelvora_fuzz
 
-.PHONY: all deps build run install install-desktop test bench fuzz clean
+.PHONY: all deps build run demo install install-desktop test bench fuzz clean
 
 all: build
 
@@ -36,6 +36,15 @@ install: build
 
 run: install
 	cd "$(PREFIX)" && ./kelvora
+
+# The program installed in a temporary program folder, on a made-up register of the last three
+# years, with settings of its own: the register in $(PREFIX) and ~/.config/Tovi.ini stay untouched.
+demo: build
+	@dir=$$(mktemp -d "$${TMPDIR:-/tmp}/kelvora-demo.XXXXXX") && \
+	cmake --install build --prefix "$$dir" >/dev/null && \
+	./build/tools/sample/kelvora_sample_register "$$dir" 300 && \
+	echo "Kelvora demo: a sample register in $$dir" && \
+	cd "$$dir" && XDG_CONFIG_HOME="$$dir/.config" ./kelvora
 
 install-desktop: install
 	sh tools/install-desktop.sh "$(PREFIX)"

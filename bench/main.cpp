@@ -32,7 +32,7 @@ QString makeAppDir(const QTemporaryDir& root, const QString& name, int count)
 {
     const QString dir = root.filePath(name) + u'/';
     QString error;
-    if (!QDir().mkpath(dir) || !SampleRegister::write(dir, count, &error))
+    if (!QDir().mkpath(dir) || !SampleRegister::write(dir, SampleRegister::records(count), &error))
         throw std::runtime_error("cannot write the sample register: " + error.toStdString());
     return dir;
 }

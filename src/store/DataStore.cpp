@@ -4,6 +4,7 @@
 #include "platform/FileSystem.h"
 #include "store/ListFile.h"
 #include "store/RecordFile.h"
+#include "store/RecordVersions.h"
 
 using Kind = FileProblem::Kind;
 
@@ -120,6 +121,7 @@ QList<FileProblem> DataStore::readRecords(RecordTable& table)
 bool DataStore::MainDataClose(QString* error)
 {
     const QByteArray bytes = RecordFile::serialize(records);
+    keepReplacedVersion(bytes);
     QDateTime modified;
     if (!FileSystem::writeAll(path(RecordFileName), bytes, error, &modified))
         return false;
@@ -127,6 +129,20 @@ bool DataStore::MainDataClose(QString* error)
     protected_.remove(RecordFileName);
     protected_.remove(LegacyFileName);
     return true;
+}
+
+// A version that cannot be kept never stops the save; it is told once the save is done.
+void DataStore::keepReplacedVersion(const QByteArray& bytes)
+{
+    versionError_.clear();
+    const QString file = path(RecordFileName);
+    if (!FileSystem::isFile(file) || recordFile_.unchangedBy(file, bytes))
+        return;
+    QByteArray replaced;
+    if (!FileSystem::readAll(file, &replaced, &versionError_))
+        return;
+    if (replaced != bytes)
+        versionError_ = RecordVersions::keep(appDir_, replaced, QDateTime::currentDateTime());
 }
 
 OutsideVersion DataStore::keepOutsideVersion()

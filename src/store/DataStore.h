@@ -75,8 +75,11 @@ public:
 
     // Loads the record file, converting the legacy file first when it is the only one.
     QList<FileProblem> MainDataInit();
-    // Writes the whole table to the record file, replacing it in one step.
+    // Writes the whole table to the record file, replacing it in one step. The file it replaces
+    // is kept first among the earlier versions (see RecordVersions).
     bool MainDataClose(QString* error);
+    // Why the last save could not keep the file it replaced, or the empty text.
+    const QString& versionError() const { return versionError_; }
     // Before the record file is written at shut-down: when it changed on disk since it was
     // loaded or last written (or appeared), keeps that version beside it.
     OutsideVersion keepOutsideVersion();
@@ -104,9 +107,11 @@ private:
     // Fills the table from the record file, or from the legacy file it converts.
     QList<FileProblem> readRecords(RecordTable& table);
     void convertLegacy(RecordTable& table, QList<FileProblem>& problems);
+    void keepReplacedVersion(const QByteArray& bytes);
 
     QString appDir_;
     QHash<QString, Protection> protected_;
     // The record file as loaded or last written.
     FileFingerprint recordFile_;
+    QString versionError_;
 };

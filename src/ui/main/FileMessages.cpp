@@ -1,6 +1,7 @@
 #include "ui/main/FileMessages.h"
 
 #include "platform/MessageBox.h"
+#include "store/RecordVersions.h"
 
 #include <algorithm>
 
@@ -141,6 +142,11 @@ bool writeRecordFile(QWidget* parent, DataStore& store)
             return true;
         if (answer != MessageBox::Retry)
             return false;
+    }
+    if (!store.versionError().isEmpty()) {
+        MessageBox::warning(parent,
+                            QStringLiteral("資料已經儲存，但無法在 %1 保留上一版的記錄檔（%2）。")
+                                .arg(store.path(RecordVersions::FolderName), store.versionError()));
     }
     return true;
 }

@@ -5,6 +5,7 @@
 
 #include <QDate>
 
+#include <algorithm>
 #include <random>
 
 namespace {
@@ -73,16 +74,18 @@ constexpr int kUncategorisedPercent = 2;
 class Picker
 {
 public:
-    Picker() : engine_(kSeed) {}
+    Picker(const QDate& first, int days) : engine_(kSeed), first_(first), days_(days) {}
 
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(engine_); }
     bool percent(int p) { return below(100) < p; }
     const QString& from(const QStringList& list) { return list.at(below(list.size())); }
 
-    QDate date() { return QDate(2015, 1, 1).addDays(below(3650)); }
+    QDate date() { return first_.addDays(below(days_)); }
 
 private:
     std::mt19937 engine_;
+    QDate first_;
+    int days_;
 };
 
 QString dateText(QDate d)
@@ -180,9 +183,9 @@ QStringList categories()
     return kCategories;
 }
 
-QList<LoanRecord> records(int count)
+QList<LoanRecord> records(int count, const QDate& first, int days)
 {
-    Picker pick;
+    Picker pick(first, days);
     QList<LoanRecord> list;
     list.reserve(count);
     for (int i = 0; i < count; ++i)
@@ -190,7 +193,22 @@ QList<LoanRecord> records(int count)
     return list;
 }
 
-bool write(const QString& appDir, int count, QString* error)
+QList<LoanRecord> recentRecords(int count, const QDate& today)
+{
+    const QDate first = today.addYears(-3);
+    QList<LoanRecord> list = records(count, first, static_cast<int>(first.daysTo(today)));
+    // Nothing comes back after today.
+    for (LoanRecord& r : list) {
+        if (QDate::fromString(r.Status, QStringLiteral("yyyy/MM/dd")) > today)
+            r.Status = Texts::Returned;
+    }
+    // Entered as they happened: the newest last.
+    std::stable_sort(list.begin(), list.end(),
+                     [](const LoanRecord& a, const LoanRecord& b) { return a.Date < b.Date; });
+    return list;
+}
+
+bool write(const QString& appDir, const QList<LoanRecord>& records, QString* error)
 {
     const QString vocabulary =
         (kCategories + kSurnames + kGiven + kRelations + kItems + kNotes).join(QString()) +
@@ -200,7 +218,7 @@ bool write(const QString& appDir, int count, QString* error)
         return false;
     }
     DataStore store(appDir);
-    for (const LoanRecord& r : records(count))
+    for (const LoanRecord& r : records)
         store.recordRegister.append(r);
     store.TypeList.assign(kCategories);
     store.AffairList.assign(itemNames());
