@@ -35,8 +35,8 @@ int main(int argc, char** argv)
     MainWindow window(store, settings);
     // Ending the program through the session closes the window, which saves as a user's close does.
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &window,
-                     &MainWindow::close);
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &MainWindow::close);
+                     &MainWindow::endBySession);
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &window, &MainWindow::endBySession);
     window.load();
     if (window.hasShutDown())
         return 0; // ended during a start-up message; everything is saved already

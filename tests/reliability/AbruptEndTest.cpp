@@ -4,6 +4,7 @@
 #include "platform/Cp950.h"
 #include "platform/FolderLock.h"
 #include "store/DataStore.h"
+#include "store/RecordVersions.h"
 
 #include <QFile>
 #include <QProcess>
@@ -84,6 +85,9 @@ TEST(AbruptEnd, StoppedHalfWayThroughTheSaveLeavesThePreviousFileWhole)
     // A form the save would change, so that a save that went through cannot pass for none.
     const QByteArray previous = unquotedRecordFileOf(records);
     folder.write(DataStore::RecordFileName, previous);
+    // No earlier version can be kept (a file stands where its folder would), so that the limit
+    // stops the save itself rather than the copy made before it.
+    folder.write(RecordVersions::FolderName, {});
     constexpr rlim_t kLimit = 4096;
     ASSERT_GT(recordFileOf(records).size(), qsizetype(kLimit));
 
@@ -103,7 +107,8 @@ TEST(AbruptEnd, StoppedHalfWayThroughTheSaveLeavesThePreviousFileWhole)
 
     EXPECT_TRUE(folder.read(DataStore::RecordFileName) == previous);
     // The lock of the stopped copy stays behind; the next run takes it over.
-    EXPECT_EQ(folder.dataFiles(), QStringList({FolderLock::FileName, DataStore::RecordFileName}))
+    EXPECT_EQ(folder.dataFiles(), QStringList({FolderLock::FileName, DataStore::RecordFileName,
+                                               RecordVersions::FolderName}))
         << "no half-written file is left behind";
 
     // The next run reads the previous file and saves its records in full.

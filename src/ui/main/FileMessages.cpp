@@ -143,12 +143,15 @@ bool writeRecordFile(QWidget* parent, DataStore& store)
         if (answer != MessageBox::Retry)
             return false;
     }
-    if (!store.versionError().isEmpty()) {
-        MessageBox::warning(parent,
-                            QStringLiteral("資料已經儲存，但無法在 %1 保留上一版的記錄檔（%2）。")
-                                .arg(store.path(RecordVersions::FolderName), store.versionError()));
-    }
     return true;
+}
+
+QString versionNotice(const DataStore& store)
+{
+    if (store.versionError().isEmpty())
+        return {};
+    return QStringLiteral("資料已經儲存，但無法在 %1 保留上一版的記錄檔（%2）。")
+        .arg(store.path(RecordVersions::FolderName), store.versionError());
 }
 
 void writeListFile(QWidget* parent, DataStore& store, const NameList& list, const QString& fileName)

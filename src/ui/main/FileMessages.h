@@ -17,6 +17,9 @@ void report(QWidget* parent, const QList<FileProblem>& problems);
 // has not agreed to lose. False when the user chose to go back to the program.
 bool writeRecordFile(QWidget* parent, DataStore& store);
 
+// What to tell the user when the last save could not keep the file it replaced, or "".
+QString versionNotice(const DataStore& store);
+
 // Writes a list file, asking first when it is protected; a failure is told.
 void writeListFile(QWidget* parent, DataStore& store, const NameList& list,
                    const QString& fileName);

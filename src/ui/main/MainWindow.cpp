@@ -2,6 +2,7 @@
 
 #include "Product.h"
 #include "platform/ListHeader.h"
+#include "platform/MessageBox.h"
 #include "platform/Shell.h"
 #include "platform/Twips.h"
 #include "store/DataStore.h"
@@ -143,10 +144,27 @@ bool MainWindow::shutDown()
     lists_->finishOpenEditor();
     if (!FileMessages::writeRecordFile(this, store_))
         return false;
-    settings_->save({panel_->directionIndex(), panel_->statusIndex(), panel_->categoryIndex()});
+    const QStringList notices{FileMessages::versionNotice(store_),
+                              settings_->save({panel_->directionIndex(), panel_->statusIndex(),
+                                               panel_->categoryIndex()})};
     shutDown_ = true;
+    for (const QString& notice : notices) {
+        if (notice.isEmpty())
+            continue;
+        // Nothing is lost by them: they never hold up the end of a session.
+        if (endedBySession_)
+            qWarning("%s", qUtf8Printable(notice));
+        else
+            MessageBox::warning(this, notice);
+    }
     QCoreApplication::exit(0);
     return true;
+}
+
+void MainWindow::endBySession()
+{
+    endedBySession_ = true;
+    close();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

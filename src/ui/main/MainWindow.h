@@ -29,6 +29,10 @@ public:
     // the user chose to go back to the program because the record file could not be written.
     bool shutDown();
     bool hasShutDown() const { return shutDown_; }
+    // The session (a termination signal, the log-out) ends the program: it closes as the user's
+    // close does, but what it only has to tell goes to the standard error instead of a box that
+    // would hold up the end.
+    void endBySession();
 
     // Rebuilds the list and the status bar's summary from the register and the filters.
     void MainDataShow();
@@ -47,6 +51,7 @@ private:
 
     DataStore& store_;
     bool shutDown_ = false;
+    bool endedBySession_ = false;
     RecordListModel* model_ = nullptr;
     RecordListPanel* panel_ = nullptr;
     MainMenus* menus_ = nullptr;

@@ -1,6 +1,5 @@
 #include "ui/main/WindowSettings.h"
 
-#include "platform/MessageBox.h"
 #include "platform/ScreenFit.h"
 #include "platform/SettingsStore.h"
 #include "platform/Twips.h"
@@ -95,7 +94,7 @@ WindowSettings::Filters WindowSettings::filters(int categoryCount) const
             settings_.wholeNumber(QStringLiteral("Combo1"), 0, categoryCount - 1).value_or(0)};
 }
 
-void WindowSettings::save(const Filters& filters)
+QString WindowSettings::save(const Filters& filters)
 {
     for (int c = 0; c < LoanRecord::FieldCount; ++c)
         settings_.setValue(columnKey(c), twipsText(list_.columnWidth(c)));
@@ -115,12 +114,11 @@ void WindowSettings::save(const Filters& filters)
     settings_.setValue(QStringLiteral("Option2"), QString::number(filters.status));
     settings_.setValue(QStringLiteral("Combo1"), QString::number(filters.category));
     // Told once, here: the font size is stored at every change, and would fail as often.
-    if (!settings_.sync()) {
-        MessageBox::warning(&window_,
-                            QStringLiteral("無法儲存設定到 %1。\n下次開啟時，視窗的大小與位置、"
-                                           "欄寬、字型大小和篩選條件會是預設值。")
-                                .arg(settings_.fileName()));
-    }
+    if (settings_.sync())
+        return {};
+    return QStringLiteral("無法儲存設定到 %1。\n下次開啟時，視窗的大小與位置、欄寬、字型大小和"
+                          "篩選條件會是預設值。")
+        .arg(settings_.fileName());
 }
 
 void WindowSettings::windowEvent(const QEvent* event)

@@ -30,8 +30,9 @@ public:
     // Stored at once, not at the close.
     void storeFontSize(int size);
     Filters filters(int categoryCount) const;
-    // Everything but the font size, at the close; the user is told once when it cannot be written.
-    void save(const Filters& filters);
+    // Everything but the font size, at the close. Returns what to tell the user when it could not
+    // be written, or the empty text.
+    QString save(const Filters& filters);
 
     // The least size and the stored size are the window's outer ones, but the window system sizes
     // the inside; the frame's size is known only once the window is shown. The window hands on
