@@ -1,6 +1,10 @@
 #include "ui/main/RecordCellDelegate.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 
 void RecordCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const
@@ -12,8 +16,11 @@ void RecordCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     const bool selected = option.state & QStyle::State_Selected;
     const QPalette::ColorGroup group =
         option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
+    const QVariant background = index.data(Qt::BackgroundRole);
     if (selected)
         painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+    else if (background.isValid())
+        painter->fillRect(option.rect, background.value<QColor>());
 
     const QVariant foreground = index.data(Qt::ForegroundRole);
     painter->setPen(selected               ? option.palette.color(group, QPalette::HighlightedText)
@@ -21,7 +28,41 @@ void RecordCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
                                            : option.palette.color(group, QPalette::Text));
     painter->setFont(option.font);
     const QString text = index.data(Qt::DisplayRole).toString();
-    const QRect area = option.rect.adjusted(4, 0, -4, 0);
+    const QRect area = textArea(option, index, nullptr);
     painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                       option.fontMetrics.elidedText(text, Qt::ElideRight, area.width()));
+}
+
+QRect RecordCellDelegate::textArea(const QStyleOptionViewItem& option, const QModelIndex& index,
+                                   const QWidget* view) const
+{
+    if (index.column() != 0)
+        return option.rect.adjusted(4, 0, -4, 0);
+    // Beside the check box, as the general drawing places it.
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    const QStyle* style = view ? view->style() : QApplication::style();
+    return style->subElementRect(QStyle::SE_ItemViewItemText, &item, view);
+}
+
+bool RecordCellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                                   const QStyleOptionViewItem& option, const QModelIndex& index)
+{
+    if (event->type() != QEvent::ToolTip || !index.isValid())
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const QString whole = index.data(Qt::ToolTipRole).toString();
+    const QString shown = index.data(Qt::DisplayRole).toString();
+    const bool fits = whole == shown && option.fontMetrics.horizontalAdvance(shown) <=
+                                            textArea(option, index, view).width();
+    if (whole.isEmpty() || fits) {
+        QToolTip::hideText();
+        return true;
+    }
+    // As rich text, so that a long text wraps and its own line breaks stay.
+    QString tip = whole.toHtmlEscaped();
+    tip.replace(QLatin1String("\r\n"), QLatin1String("<br>"));
+    tip.replace(u'\n', QLatin1String("<br>"));
+    QToolTip::showText(event->globalPos(), QStringLiteral("<p>") + tip + QStringLiteral("</p>"),
+                       view->viewport(), option.rect);
+    return true;
 }

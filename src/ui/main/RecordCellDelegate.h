@@ -4,7 +4,8 @@
 
 // Draws the plain text cells of the record list directly. The general delegate lays out every
 // cell's text several times per paint, which at a screenful of rows is most of a refresh; the
-// first column, with its check box, keeps the general drawing and handling.
+// first column, with its check box, keeps the general drawing and handling. A cell whose text does
+// not fit shows the whole of it on hover.
 class RecordCellDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
@@ -13,4 +14,11 @@ public:
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
+
+private:
+    // Where a cell's text stands.
+    QRect textArea(const QStyleOptionViewItem& option, const QModelIndex& index,
+                   const QWidget* view) const;
 };

@@ -1,5 +1,6 @@
 #include "ui/main/RecordListModel.h"
 
+#include "store/DateText.h"
 #include "store/RecordRegister.h"
 
 #include <QColor>
@@ -10,9 +11,14 @@ namespace {
 const QColor kRed(206, 0, 0);
 const QColor kBlue(0, 0, 255);
 constexpr int kDirectionColumn = 1;
+constexpr int kDueDateColumn = 6;
 constexpr int kStatusColumn = 7;
+// A light warning behind a due date that has passed; the text keeps its colour.
+const QColor kOverdue(255, 230, 170);
 // More than the widest cell can show: a field of megabytes costs no more to draw than this.
 constexpr qsizetype kShownCharacters = 1000;
+// The whole text on hover, within reason for a field of megabytes.
+constexpr qsizetype kTipCharacters = 4000;
 
 const QStringList& captions()
 {
@@ -57,6 +63,21 @@ QString RecordListModel::shownText(int row, int column) const
     return shown;
 }
 
+QString RecordListModel::tipText(int row, int column) const
+{
+    const QString whole = text(row, column);
+    return whole.size() > kTipCharacters ? whole.left(kTipCharacters) + QStringLiteral("…") : whole;
+}
+
+bool RecordListModel::isOverdue(int row) const
+{
+    const LoanRecord& r = table_[slots_.at(row)];
+    if (r.Status != Texts::NotReturned)
+        return false;
+    const std::optional<QDate> due = DateText::parse(r.DueDate);
+    return due && *due < today_;
+}
+
 QVariant RecordListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
@@ -66,6 +87,12 @@ QVariant RecordListModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole:
         return shownText(row, column);
+    case Qt::ToolTipRole:
+        return tipText(row, column);
+    case Qt::BackgroundRole:
+        if (column == kDueDateColumn && isOverdue(row))
+            return kOverdue;
+        break;
     case Qt::CheckStateRole:
         if (column == 0)
             return checked_.at(row) ? Qt::Checked : Qt::Unchecked;
@@ -111,6 +138,8 @@ Qt::ItemFlags RecordListModel::flags(const QModelIndex& index) const
 void RecordListModel::setRows(QList<int> rows)
 {
     beginResetModel();
+    // A list left open over midnight shows the new day's overdue loans at the next rebuild.
+    today_ = QDate::currentDate();
     slots_ = std::move(rows);
     checked_ = QList<bool>(slots_.size(), false);
     endResetModel();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QDate>
 #include <QList>
 
 class RecordRegister;
@@ -10,7 +11,8 @@ class RecordTable;
 // shown with its eight fields and, in the hidden ninth column "索引", the slot number itself.
 // It follows the register: a new record is appended as a row as the list stands (the filters
 // catch up at the next rebuild), a changed one is shown anew. After a removal or a reload the
-// slots are out of date until the owner rebuilds the rows.
+// slots are out of date until the owner rebuilds the rows. A loan still out past its due date gets
+// a warning background on that date, as of the day of the last rebuild.
 class RecordListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -45,8 +47,13 @@ private:
     void showChanged(int slot);
     // What the cell shows: the start of the text, on one line.
     QString shownText(int row, int column) const;
+    // What hovering over the cell shows: its whole text, up to a bound.
+    QString tipText(int row, int column) const;
+    // Still out, and its due date lies before today.
+    bool isOverdue(int row) const;
 
     const RecordTable& table_;
     QList<int> slots_;
     QList<bool> checked_;
+    QDate today_ = QDate::currentDate();
 };

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace {
@@ -199,6 +200,58 @@ TEST_F(RecordList, ACellShowsTheStartOfAHugeFieldOnOneLine)
     EXPECT_TRUE(shown.startsWith("第一行 字字")) << shown.left(10).toStdString();
     EXPECT_LE(shown.size(), 1000);
     EXPECT_EQ(h.store().records[1].Content, huge) << "the record keeps its whole text";
+}
+
+// A loan still out past its due date stands out; nothing else does, and its text keeps its colour.
+TEST_F(RecordList, OnlyALoanStillOutPastItsDueDateIsMarkedOverdue)
+{
+    const QDate today = QDate::currentDate();
+    auto day = [](const QDate& d) { return d.toString("yyyy/MM/dd"); };
+    const struct
+    {
+        QString due, status;
+        bool overdue;
+    } cases[] = {
+        {day(today.addDays(-1)), "未歸還", true},
+        {day(today), "未歸還", false},
+        {day(today.addDays(1)), "未歸還", false},
+        {{}, "未歸還", false},
+        {"下個月", "未歸還", false},
+        {"2026/02/30", "未歸還", false},
+        {day(today.addDays(-1)), "已歸還", false},
+        {day(today.addDays(-9)), day(today), false},
+    };
+    for (const auto& c : cases)
+        h.addRecord("2020/01/01", "借出", "書", "王", "傘", {}, c.due, c.status);
+    h.start();
+    for (int row = 0; row < h.rows(); ++row) {
+        const QModelIndex due = h.list()->model()->index(row, 6);
+        EXPECT_EQ(due.data(Qt::BackgroundRole).isValid(), cases[row].overdue)
+            << cases[row].due.toStdString() << " " << cases[row].status.toStdString();
+        EXPECT_FALSE(due.data(Qt::ForegroundRole).isValid());
+    }
+}
+
+// What a cell cannot show whole, hovering over it shows.
+TEST_F(RecordList, HoveringOverACellThatDoesNotFitShowsItsWholeText)
+{
+    const QString content = "第一行\r\n" + QString(300, u'長');
+    h.addRecord("2026/02/03", "借出", "書", "王", content, {}, {}, "未歸還");
+    auto& w = h.start();
+    w.setWindowState(Qt::WindowNoState);
+    w.resize(1000, 600);
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    auto hover = [&](int column) {
+        const QRect cell = h.list()->visualRect(h.list()->model()->index(0, column));
+        QHelpEvent tip(QEvent::ToolTip, cell.center(),
+                       h.list()->viewport()->mapToGlobal(cell.center()));
+        QCoreApplication::sendEvent(h.list()->viewport(), &tip);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_TRUE(hover(0).isEmpty()) << "the date fits";
+    const QString tip = hover(4);
+    EXPECT_TRUE(tip.contains("第一行<br>" + QString(300, u'長'))) << tip.left(40).toStdString();
 }
 
 } // namespace
