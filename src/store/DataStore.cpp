@@ -123,8 +123,10 @@ bool DataStore::MainDataClose(QString* error)
     const QByteArray bytes = RecordFile::serialize(records);
     keepReplacedVersion(bytes);
     QDateTime modified;
-    if (!FileSystem::writeAll(path(RecordFileName), bytes, error, &modified))
+    if (!FileSystem::writeAll(path(RecordFileName), bytes, error, &modified)) {
+        versionError_.clear(); // nothing was replaced
         return false;
+    }
     recordFile_ = FileFingerprint(bytes, modified);
     protected_.remove(RecordFileName);
     protected_.remove(LegacyFileName);

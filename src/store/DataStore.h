@@ -78,7 +78,7 @@ public:
     // Writes the whole table to the record file, replacing it in one step. The file it replaces
     // is kept first among the earlier versions (see RecordVersions).
     bool MainDataClose(QString* error);
-    // Why the last save could not keep the file it replaced, or the empty text.
+    // Why the last save, when it went through, could not keep the file it replaced; or "".
     const QString& versionError() const { return versionError_; }
     // Before the record file is written at shut-down: when it changed on disk since it was
     // loaded or last written (or appeared), keeps that version beside it.
