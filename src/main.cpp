@@ -17,11 +17,12 @@ int main(int argc, char** argv)
     // Installed first, so that a request to end at any time from here on is served.
     TerminationSignals termination;
 
-    FolderLock lock(AppDir());
+    const QString appDir = AppDir();
+    FolderLock lock(appDir);
     if (lock.acquire() == FolderLock::Result::InUse) {
         const QString text = QStringLiteral("%1 已經在使用這個資料夾：\n%2\n\n同一個資料夾一次只能"
                                             "開啟一個 %1，請使用已經開啟的視窗。")
-                                 .arg(Product::Name, AppDir());
+                                 .arg(Product::Name, appDir);
         qWarning("%s", qUtf8Printable(text));
         // quit() would wait for app.exec(); exit() also ends the message box's loop.
         QObject::connect(&termination, &TerminationSignals::terminationRequested, &app,
@@ -30,7 +31,7 @@ int main(int argc, char** argv)
         return 1; // nothing was read or written
     }
 
-    DataStore store(AppDir());
+    DataStore store(appDir);
     SettingsStore settings;
     MainWindow window(store, settings);
     // Ending the program through the session closes the window, which saves as a user's close does.

@@ -22,14 +22,6 @@ void setError(QString* error, const QString& text)
         *error = FileSystem::reasonText(text);
 }
 
-bool holds(const QString& path, const QByteArray& bytes)
-{
-    const QFileInfo info(path);
-    QByteArray held;
-    return info.isFile() && info.size() == bytes.size() &&
-           FileSystem::readAll(path, &held, nullptr) && held == bytes;
-}
-
 bool save(const QString& path, const QByteArray& bytes, QString* error)
 {
     QSaveFile file(path);
@@ -71,6 +63,14 @@ bool rename(const QString& from, const QString& to, QString* error)
         return true;
     setError(error, file.errorString());
     return false;
+}
+
+bool holds(const QString& path, const QByteArray& bytes)
+{
+    const QFileInfo info(path);
+    QByteArray held;
+    return info.isFile() && info.size() == bytes.size() && readAll(path, &held, nullptr) &&
+           held == bytes;
 }
 
 bool readAll(const QString& path, QByteArray* bytes, QString* error, QDateTime* modified)

@@ -15,6 +15,9 @@ bool exists(const QString& path);
 bool isFile(const QString& path);
 bool rename(const QString& from, const QString& to, QString* error = nullptr);
 
+// True for a regular file holding exactly these bytes.
+bool holds(const QString& path, const QByteArray& bytes);
+
 // Reads a regular file (or a link to one); anything else is refused without being opened, so a
 // named pipe or a device cannot block the program. modified, when given, gets the file's time.
 bool readAll(const QString& path, QByteArray* bytes, QString* error, QDateTime* modified = nullptr);

@@ -34,13 +34,6 @@ QStringList copiesIn(const QDir& folder)
     return copies;
 }
 
-QByteArray contentOf(const QString& path)
-{
-    QByteArray bytes;
-    QString error;
-    return FileSystem::readAll(path, &bytes, &error) ? bytes : QByteArray();
-}
-
 } // namespace
 
 namespace RecordVersions {
@@ -52,7 +45,7 @@ QString keep(const QString& appDir, const QByteArray& bytes, const QDateTime& wh
         return QStringLiteral("無法建立資料夾 %1").arg(folderPath);
     QDir folder(folderPath);
     QStringList copies = copiesIn(folder);
-    if (!copies.isEmpty() && contentOf(folder.filePath(copies.last())) == bytes)
+    if (!copies.isEmpty() && FileSystem::holds(folder.filePath(copies.last()), bytes))
         return {};
 
     const QString stamp = when.toString(QStringLiteral("yyyyMMdd-HHmmss"));

@@ -115,8 +115,7 @@ void RecordListPanel::buildList(RecordListModel* model)
     list_->setColumnHidden(RecordListModel::IndexColumn, true);
     // A double-click anywhere in a row, its check box too, edits that row.
     connect(list_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-        list_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                            QItemSelectionModel::Rows);
+        selectRow(index.row());
         emit rowActivated();
     });
     // A rebuild clears every tick.
@@ -198,8 +197,7 @@ void RecordListPanel::selectRow(int row)
 
 int RecordListPanel::selectedRow() const
 {
-    const QModelIndexList rows = list_->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.first().row();
+    return list_->selectedRow();
 }
 
 void RecordListPanel::toggleTicks()

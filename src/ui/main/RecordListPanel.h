@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/RecordFilter.h"
+#include "ui/main/RecordListView.h"
 
 #include <QWidget>
 
@@ -9,7 +10,6 @@ class QButtonGroup;
 class QComboBox;
 class QFrame;
 class QPushButton;
-class QTableView;
 class RecordListModel;
 
 // The main window's client area: the filters above the record list, and the list. Choosing a
@@ -60,7 +60,7 @@ private:
     QButtonGroup* direction_ = nullptr;
     QButtonGroup* status_ = nullptr;
     QComboBox* category_ = nullptr;
-    QTableView* list_ = nullptr;
+    RecordListView* list_ = nullptr;
     RecordListModel* model_ = nullptr;
     // Set by the select-all button; a rebuild of the list clears it.
     bool allTicked_ = false;

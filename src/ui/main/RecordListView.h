@@ -12,6 +12,9 @@ class RecordListView : public QTableView
 public:
     explicit RecordListView(QWidget* parent = nullptr);
 
+    // The selected row, or -1.
+    int selectedRow() const;
+
 protected:
     void changeEvent(QEvent* event) override;
     // Called for the viewport's size.
@@ -19,8 +22,6 @@ protected:
 
 private:
     void followFont();
-    // The selected row, or -1.
-    int selectedRow() const;
     bool whollyWithin(int row, int height) const;
     // Scrolls the row into view, keeping the horizontal position.
     void bringIntoView(int row);
