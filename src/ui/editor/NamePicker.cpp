@@ -37,8 +37,8 @@ void NamePicker::buildControls()
     list_ = place<QListWidget>(this, "List1", 120, 600, 5295, 3960);
     list_->setFont(Fonts::listBox());
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    DialogLayout::line(this, "Line1", QColor(128, 128, 128), -120, 4680, 5520);
-    DialogLayout::line(this, "Line2", QColor(255, 255, 255), -120, 4695, 5520);
+    DialogLayout::line(this, "Line1", EtchedLine::Half::Shadow, -120, 4680, 5520);
+    DialogLayout::line(this, "Line2", EtchedLine::Half::Light, -120, 4695, 5520);
     auto* ok = place<QPushButton>(this, "Command1", QStringLiteral("確定"), 3120, 4800, 1095, 375);
     ok->setDefault(true);
     auto* cancel =

@@ -84,8 +84,8 @@ void RecordEditor::buildControls()
                   2640, 4200, 3765, 180);
     place<QLabel>(this, "Label5", QStringLiteral("預計歸還日"), 120, 4800, 900, 180);
     dueDateBox_ = textBox("Text3", 1080, 4680, 2295, 375);
-    DialogLayout::line(this, "Line1", QColor(128, 128, 128), 0, 5280, 6840);
-    DialogLayout::line(this, "Line2", QColor(255, 255, 255), 0, 5295, 6840);
+    DialogLayout::line(this, "Line1", EtchedLine::Half::Shadow, 0, 5280, 6840);
+    DialogLayout::line(this, "Line2", EtchedLine::Half::Light, 0, 5295, 6840);
     returnedBox_ = place<QCheckBox>(this, "Check1", Texts::Returned, 120, 5520, 855, 375);
     returnDateBox_ = textBox("Text4", 1080, 5520, 2295, 375);
     okButton_ = place<QPushButton>(

@@ -1,5 +1,7 @@
 #include "ui/main/RecordCellDelegate.h"
 
+#include "platform/Contrast.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHelpEvent>
@@ -16,16 +18,22 @@ void RecordCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     const bool selected = option.state & QStyle::State_Selected;
     const QPalette::ColorGroup group =
         option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
-    const QVariant background = index.data(Qt::BackgroundRole);
-    if (selected)
+    if (selected) {
         painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
-    else if (background.isValid())
-        painter->fillRect(option.rect, background.value<QColor>());
-
-    const QVariant foreground = index.data(Qt::ForegroundRole);
-    painter->setPen(selected               ? option.palette.color(group, QPalette::HighlightedText)
-                    : foreground.isValid() ? foreground.value<QColor>()
-                                           : option.palette.color(group, QPalette::Text));
+        painter->setPen(option.palette.color(group, QPalette::HighlightedText));
+    } else {
+        // The model's colours are made for a light list; on any other they keep their hue and
+        // are made readable: a cell's background behind the list's text, then its text on that.
+        const QColor text = option.palette.color(group, QPalette::Text);
+        QColor ground = option.palette.color(group, QPalette::Base);
+        if (const QVariant background = index.data(Qt::BackgroundRole); background.isValid()) {
+            ground = Contrast::readableOn(background.value<QColor>(), text);
+            painter->fillRect(option.rect, ground);
+        }
+        const QVariant foreground = index.data(Qt::ForegroundRole);
+        painter->setPen(
+            Contrast::readableOn(foreground.isValid() ? foreground.value<QColor>() : text, ground));
+    }
     painter->setFont(option.font);
     const QString text = index.data(Qt::DisplayRole).toString();
     const QRect area = textArea(option, index, nullptr);

@@ -10,7 +10,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -71,13 +70,13 @@ void RecordListPanel::buildControls()
 
     auto* tile = new QLabel(this);
     tile->setObjectName(QStringLiteral("Picture2"));
-    tile->setPixmap(FilterStrip::stripeTile());
+    tile->setPixmap(FilterStrip::stripeTile(palette()));
     tile->hide();
 
     selectAll_ = DialogLayout::place<QPushButton>(strip_, "Command1", QStringLiteral("全選"), 120,
                                                   90, 855, 375);
     connect(selectAll_, &QPushButton::clicked, this, &RecordListPanel::toggleTicks);
-    stripLine_ = DialogLayout::line(strip_, "Line3", QColor(128, 128, 128), 0, 540, 10080);
+    stripLine_ = DialogLayout::line(strip_, "Line3", EtchedLine::Half::Shadow, 0, 540, 10080);
 
     status_ =
         optionGroup(strip_, "Option2", {Texts::All, Texts::NotReturned, Texts::Returned}, 4320, 90);
