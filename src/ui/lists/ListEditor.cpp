@@ -30,6 +30,8 @@ void ListEditor::buildControls()
     names_->setSelectionMode(QAbstractItemView::SingleSelection);
     names_->setSortingEnabled(false);
     names_->setFont(Fonts::listBox());
+    // For screen readers: the list of "分類", "物品" or "借用人".
+    names_->setAccessibleName(mode_.word);
 
     addButton("Command2", QStringLiteral("新增"), 120, &ListEditor::add);
     addButton("Command3", QStringLiteral("更名"), 600, &ListEditor::rename);
