@@ -8,6 +8,30 @@
 #include <QPainter>
 #include <QToolTip>
 
+namespace {
+// Far less than a tooltip's width, which is some 80 characters.
+constexpr qsizetype kLongestRun = 40;
+
+// The text with a place to break the line at least every kLongestRun characters: a run without a
+// space (a long web address, one letter typed over and over) would make one line wider than the
+// screen. One pass, cheap at the length of the longest tooltip.
+QString breakable(const QString& text)
+{
+    QString result;
+    result.reserve(text.size() + text.size() / kLongestRun);
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        if (run >= kLongestRun && !c.isLowSurrogate()) {
+            result += QChar(0x200B); // zero width space
+            run = 0;
+        }
+        result += c;
+        run = c.isSpace() ? 0 : run + 1;
+    }
+    return result;
+}
+} // namespace
+
 void RecordCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const
 {
@@ -67,7 +91,7 @@ bool RecordCellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
         return true;
     }
     // As rich text, so that a long text wraps and its own line breaks stay.
-    QString tip = whole.toHtmlEscaped();
+    QString tip = breakable(whole).toHtmlEscaped();
     tip.replace(QLatin1String("\r\n"), QLatin1String("<br>"));
     tip.replace(u'\n', QLatin1String("<br>"));
     QToolTip::showText(event->globalPos(), QStringLiteral("<p>") + tip + QStringLiteral("</p>"),
