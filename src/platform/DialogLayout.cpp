@@ -2,7 +2,6 @@
 
 #include "platform/CloseCommand.h"
 
-#include <QFrame>
 #include <QPushButton>
 #include <QStyle>
 
@@ -27,15 +26,13 @@ QSize captionSize(const QWidget* control)
     return QSize(std::min(hint.width(), width), hint.height());
 }
 
-QFrame* line(QWidget* parent, const char* name, const QColor& colour, int left, int top, int width)
+EtchedLine* line(QWidget* parent, const char* name, EtchedLine::Half half, int left, int top,
+                 int width)
 {
-    auto* frame = place<QFrame>(parent, name, left, top, width, Twips::PerPixel);
-    frame->setFrameShape(QFrame::NoFrame);
-    frame->setAutoFillBackground(true);
-    QPalette palette = frame->palette();
-    palette.setColor(QPalette::Window, colour);
-    frame->setPalette(palette);
-    return frame;
+    auto* line = new EtchedLine(half, parent);
+    line->setObjectName(QString::fromLatin1(name));
+    line->setGeometry(Twips::rect(left, top, width, Twips::PerPixel));
+    return line;
 }
 
 void makeFixedDialog(QWidget* dialog, int width, int height)

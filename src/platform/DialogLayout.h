@@ -1,12 +1,10 @@
 #pragma once
 
+#include "platform/EtchedLine.h"
 #include "platform/Twips.h"
 
-#include <QColor>
 #include <QString>
 #include <QWidget>
-
-class QFrame;
 
 // Building dialogs from their designed positions in twips.
 namespace DialogLayout {
@@ -37,7 +35,8 @@ Widget* place(QWidget* parent, const char* name, const QString& caption, int lef
 }
 
 // A one-pixel horizontal line, one half of an etched separator.
-QFrame* line(QWidget* parent, const char* name, const QColor& colour, int left, int top, int width);
+EtchedLine* line(QWidget* parent, const char* name, EtchedLine::Half half, int left, int top,
+                 int width);
 
 // A fixed dialog border of the given client size in twips, no minimise or maximise button,
 // no task-bar entry, and no Close command.

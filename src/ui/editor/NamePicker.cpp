@@ -30,15 +30,18 @@ void NamePicker::buildControls()
 {
     searchBox_ = place<QLineEdit>(this, "Text1", 120, 120, 3135, 375);
     searchBox_->setFont(Fonts::listBox());
+    // Named for screen readers by the button beside it and by the window.
+    searchBox_->setAccessibleName(QStringLiteral("搜尋"));
     auto* search =
         place<QPushButton>(this, "Command3", QStringLiteral("搜尋"), 3360, 120, 975, 375);
     auto* clearSearch =
         place<QPushButton>(this, "Command4", QStringLiteral("清除搜尋"), 4440, 120, 975, 375);
     list_ = place<QListWidget>(this, "List1", 120, 600, 5295, 3960);
     list_->setFont(Fonts::listBox());
+    list_->setAccessibleName(title(kind_));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    DialogLayout::line(this, "Line1", QColor(128, 128, 128), -120, 4680, 5520);
-    DialogLayout::line(this, "Line2", QColor(255, 255, 255), -120, 4695, 5520);
+    DialogLayout::line(this, "Line1", EtchedLine::Half::Shadow, -120, 4680, 5520);
+    DialogLayout::line(this, "Line2", EtchedLine::Half::Light, -120, 4695, 5520);
     auto* ok = place<QPushButton>(this, "Command1", QStringLiteral("確定"), 3120, 4800, 1095, 375);
     ok->setDefault(true);
     auto* cancel =

@@ -30,6 +30,8 @@ void ListEditor::buildControls()
     names_->setSelectionMode(QAbstractItemView::SingleSelection);
     names_->setSortingEnabled(false);
     names_->setFont(Fonts::listBox());
+    // For screen readers: the list of "分類", "物品" or "借用人".
+    names_->setAccessibleName(mode_.word);
 
     addButton("Command2", QStringLiteral("新增"), 120, &ListEditor::add);
     addButton("Command3", QStringLiteral("更名"), 600, &ListEditor::rename);
@@ -39,8 +41,8 @@ void ListEditor::buildControls()
     addButton("Command1", QStringLiteral("完成"), 4200, &ListEditor::complete);
 
     // An etched separator above "完成": a grey line with a white one beneath it.
-    DialogLayout::line(this, "Line1", QColor(128, 128, 128), 0, 4080, 5520);
-    DialogLayout::line(this, "Line2", QColor(255, 255, 255), 0, 4095, 5520);
+    DialogLayout::line(this, "Line1", EtchedLine::Half::Shadow, 0, 4080, 5520);
+    DialogLayout::line(this, "Line2", EtchedLine::Half::Light, 0, 4095, 5520);
 }
 
 void ListEditor::addButton(const char* name, const QString& caption, int top,

@@ -1,10 +1,36 @@
 #include "ui/main/RecordCellDelegate.h"
 
+#include "platform/Contrast.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
+
+namespace {
+// Far less than a tooltip's width, which is some 80 characters.
+constexpr qsizetype kLongestRun = 40;
+
+// The text with a place to break the line at least every kLongestRun characters: a run without a
+// space (a long web address, one letter typed over and over) would make one line wider than the
+// screen. One pass, cheap at the length of the longest tooltip.
+QString breakable(const QString& text)
+{
+    QString result;
+    result.reserve(text.size() + text.size() / kLongestRun);
+    qsizetype run = 0;
+    for (const QChar c : text) {
+        if (run >= kLongestRun && !c.isLowSurrogate()) {
+            result += QChar(0x200B); // zero width space
+            run = 0;
+        }
+        result += c;
+        run = c.isSpace() ? 0 : run + 1;
+    }
+    return result;
+}
+} // namespace
 
 void RecordCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const
@@ -16,16 +42,22 @@ void RecordCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     const bool selected = option.state & QStyle::State_Selected;
     const QPalette::ColorGroup group =
         option.state & QStyle::State_Active ? QPalette::Active : QPalette::Inactive;
-    const QVariant background = index.data(Qt::BackgroundRole);
-    if (selected)
+    if (selected) {
         painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
-    else if (background.isValid())
-        painter->fillRect(option.rect, background.value<QColor>());
-
-    const QVariant foreground = index.data(Qt::ForegroundRole);
-    painter->setPen(selected               ? option.palette.color(group, QPalette::HighlightedText)
-                    : foreground.isValid() ? foreground.value<QColor>()
-                                           : option.palette.color(group, QPalette::Text));
+        painter->setPen(option.palette.color(group, QPalette::HighlightedText));
+    } else {
+        // The model's colours are made for a light list; on any other they keep their hue and
+        // are made readable: a cell's background behind the list's text, then its text on that.
+        const QColor text = option.palette.color(group, QPalette::Text);
+        QColor ground = option.palette.color(group, QPalette::Base);
+        if (const QVariant background = index.data(Qt::BackgroundRole); background.isValid()) {
+            ground = Contrast::readableOn(background.value<QColor>(), text);
+            painter->fillRect(option.rect, ground);
+        }
+        const QVariant foreground = index.data(Qt::ForegroundRole);
+        painter->setPen(
+            Contrast::readableOn(foreground.isValid() ? foreground.value<QColor>() : text, ground));
+    }
     painter->setFont(option.font);
     const QString text = index.data(Qt::DisplayRole).toString();
     const QRect area = textArea(option, index, nullptr);
@@ -59,7 +91,7 @@ bool RecordCellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
         return true;
     }
     // As rich text, so that a long text wraps and its own line breaks stay.
-    QString tip = whole.toHtmlEscaped();
+    QString tip = breakable(whole).toHtmlEscaped();
     tip.replace(QLatin1String("\r\n"), QLatin1String("<br>"));
     tip.replace(u'\n', QLatin1String("<br>"));
     QToolTip::showText(event->globalPos(), QStringLiteral("<p>") + tip + QStringLiteral("</p>"),

@@ -4,8 +4,9 @@
 
 // Draws the plain text cells of the record list directly. The general delegate lays out every
 // cell's text several times per paint, which at a screenful of rows is most of a refresh; the
-// first column, with its check box, keeps the general drawing and handling. A cell whose text does
-// not fit shows the whole of it on hover.
+// first column, with its check box, keeps the general drawing and handling. The model's colours
+// are drawn as they are where they read, and lightened or darkened where they would not (a dark
+// theme). A cell whose text does not fit shows the whole of it on hover.
 class RecordCellDelegate : public QStyledItemDelegate
 {
     Q_OBJECT

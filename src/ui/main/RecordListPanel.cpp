@@ -10,7 +10,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -29,18 +28,26 @@ QRect belowToolbar(int left, int top, int width, int height)
     return Twips::rect(left, top - kToolbarTwips, width, height);
 }
 
-// Three option buttons "name_0" … "name_2", the first chosen; the ids are their indexes.
-QButtonGroup* optionGroup(QWidget* parent, const char* name, const QStringList& captions, int left,
-                          int top)
+// Three option buttons "name_0" … "name_2", the first chosen; the ids are their indexes. They stand
+// in a box of their own, unseen, that gives the group its name for screen readers.
+QButtonGroup* optionGroup(QWidget* parent, const char* name, const QString& groupName,
+                          const QStringList& captions, int left, int top)
 {
-    auto* group = new QButtonGroup(parent);
+    auto* box = new QWidget(parent);
+    box->setAccessibleName(groupName);
+    box->move(Twips::toPixels(left), Twips::toPixels(top));
+    auto* group = new QButtonGroup(box);
     group->setObjectName(QString::fromLatin1(name));
+    QRect area;
     for (int i = 0; i < 3; ++i) {
-        const QByteArray button = name + QByteArray("_") + QByteArray::number(i);
-        group->addButton(DialogLayout::place<QRadioButton>(parent, button.constData(), captions[i],
-                                                           left + i * 960, top, 855, 375),
-                         i);
+        const QByteArray buttonName = name + QByteArray("_") + QByteArray::number(i);
+        auto* button = DialogLayout::place<QRadioButton>(box, buttonName.constData(), captions[i],
+                                                         left + i * 960, top, 855, 375);
+        button->move(button->pos() - box->pos()); // where the design puts it in the parent
+        area |= button->geometry();
+        group->addButton(button, i);
     }
+    box->resize(area.right() + 1, area.bottom() + 1);
     group->button(0)->setChecked(true);
     return group;
 }
@@ -71,18 +78,19 @@ void RecordListPanel::buildControls()
 
     auto* tile = new QLabel(this);
     tile->setObjectName(QStringLiteral("Picture2"));
-    tile->setPixmap(FilterStrip::stripeTile());
+    tile->setPixmap(FilterStrip::stripeTile(palette()));
     tile->hide();
 
     selectAll_ = DialogLayout::place<QPushButton>(strip_, "Command1", QStringLiteral("全選"), 120,
                                                   90, 855, 375);
     connect(selectAll_, &QPushButton::clicked, this, &RecordListPanel::toggleTicks);
-    stripLine_ = DialogLayout::line(strip_, "Line3", QColor(128, 128, 128), 0, 540, 10080);
+    stripLine_ = DialogLayout::line(strip_, "Line3", EtchedLine::Half::Shadow, 0, 540, 10080);
 
-    status_ =
-        optionGroup(strip_, "Option2", {Texts::All, Texts::NotReturned, Texts::Returned}, 4320, 90);
-    direction_ = optionGroup(this, "Option1", {Texts::All, Texts::LentOut, Texts::BorrowedIn}, 1320,
-                             840 - kToolbarTwips);
+    status_ = optionGroup(strip_, "Option2", QStringLiteral("狀態"),
+                          {Texts::All, Texts::NotReturned, Texts::Returned}, 4320, 90);
+    direction_ =
+        optionGroup(this, "Option1", QStringLiteral("類別"),
+                    {Texts::All, Texts::LentOut, Texts::BorrowedIn}, 1320, 840 - kToolbarTwips);
     connect(direction_, &QButtonGroup::idClicked, this, &RecordListPanel::filterChanged);
     connect(status_, &QButtonGroup::idClicked, this, &RecordListPanel::filterChanged);
 
@@ -92,12 +100,18 @@ void RecordListPanel::buildControls()
     category_->setGeometry(belowToolbar(7440, 870, 2535, 330));
     category_->setMaxVisibleItems(20);
     connect(category_, &QComboBox::activated, this, &RecordListPanel::filterChanged);
+    // Screen readers on Linux name a drop-down list by the label it is the buddy of, not by an
+    // accessible name; the filter has no caption on screen, so an unseen one names it.
+    auto* caption = new QLabel(QStringLiteral("分類"), this);
+    caption->setBuddy(category_);
+    caption->hide();
 }
 
 void RecordListPanel::buildList(RecordListModel* model)
 {
     list_ = new RecordListView(this);
     list_->setObjectName(QStringLiteral("ListView1"));
+    list_->setAccessibleName(QStringLiteral("資料"));
     list_->setModel(model);
     list_->setItemDelegate(new RecordCellDelegate(list_));
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);

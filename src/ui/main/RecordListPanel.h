@@ -5,10 +5,10 @@
 
 #include <QWidget>
 
+class EtchedLine;
 class FilterStrip;
 class QButtonGroup;
 class QComboBox;
-class QFrame;
 class QPushButton;
 class RecordListModel;
 
@@ -56,7 +56,7 @@ private:
 
     FilterStrip* strip_ = nullptr;
     QPushButton* selectAll_ = nullptr;
-    QFrame* stripLine_ = nullptr;
+    EtchedLine* stripLine_ = nullptr;
     QButtonGroup* direction_ = nullptr;
     QButtonGroup* status_ = nullptr;
     QComboBox* category_ = nullptr;

@@ -16,6 +16,16 @@ void RecordListView::changeEvent(QEvent* event)
     QTableView::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         followFont();
+    else if (event->type() == QEvent::PaletteChange)
+        followPalette();
+}
+
+// The header's style sheet takes the palette's colours when it is applied: applied anew, it takes
+// those of a theme changed while the program runs.
+void RecordListView::followPalette()
+{
+    QHeaderView* header = horizontalHeader();
+    header->setStyleSheet(header->styleSheet());
 }
 
 // The header's style sheet keeps the header, and the viewport it paints its sections on, from

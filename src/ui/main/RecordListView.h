@@ -2,10 +2,10 @@
 
 #include <QTableView>
 
-// The record list's view. Its rows and its column header follow its font, and its selected row
-// stays in view when the view gets lower or the rows taller, if the row was wholly in view
-// before: the window's frame, a scroll bar or a larger font would otherwise push the last row,
-// selected after every refresh, out of sight.
+// The record list's view. Its rows and its column header follow its font, the header its palette,
+// and its selected row stays in view when the view gets lower or the rows taller, if the row was
+// wholly in view before: the window's frame, a scroll bar or a larger font would otherwise push the
+// last row, selected after every refresh, out of sight.
 class RecordListView : public QTableView
 {
     Q_OBJECT
@@ -22,6 +22,7 @@ protected:
 
 private:
     void followFont();
+    void followPalette();
     bool whollyWithin(int row, int height) const;
     // Scrolls the row into view, keeping the horizontal position.
     void bringIntoView(int row);

@@ -1,6 +1,7 @@
 #include "support/WindowHarness.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableView>
@@ -232,26 +233,43 @@ TEST_F(RecordList, OnlyALoanStillOutPastItsDueDateIsMarkedOverdue)
     }
 }
 
-// What a cell cannot show whole, hovering over it shows.
+// What a cell cannot show whole, hovering over it shows, wrapped within the screen's width even
+// where the text offers no place to break a line.
 TEST_F(RecordList, HoveringOverACellThatDoesNotFitShowsItsWholeText)
 {
-    const QString content = "第一行\r\n" + QString(300, u'長');
-    h.addRecord("2026/02/03", "借出", "書", "王", content, {}, {}, "未歸還");
+    const QString contents[] = {
+        "第一行\r\n" + QString(300, u'長'),
+        QString(3000, u'x'),
+        "https://example.com/" + QString(600, u'a') + "?q=" + QString(600, u'0') + "&r=1",
+    };
+    for (const QString& content : contents)
+        h.addRecord("2026/02/03", "借出", "書", "王", content, {}, {}, "未歸還");
     auto& w = h.start();
     w.setWindowState(Qt::WindowNoState);
     w.resize(1000, 600);
     w.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    auto hover = [&](int column) {
-        const QRect cell = h.list()->visualRect(h.list()->model()->index(0, column));
+    auto hover = [&](int row, int column) {
+        const QRect cell = h.list()->visualRect(h.list()->model()->index(row, column));
         QHelpEvent tip(QEvent::ToolTip, cell.center(),
                        h.list()->viewport()->mapToGlobal(cell.center()));
         QCoreApplication::sendEvent(h.list()->viewport(), &tip);
-        return QToolTip::isVisible() ? QToolTip::text() : QString();
+        return QToolTip::isVisible() ? QToolTip::text().remove(QChar(0x200B)) : QString();
     };
-    EXPECT_TRUE(hover(0).isEmpty()) << "the date fits";
-    const QString tip = hover(4);
+    EXPECT_TRUE(hover(0, 0).isEmpty()) << "the date fits";
+    const QString tip = hover(0, 4);
     EXPECT_TRUE(tip.contains("第一行<br>" + QString(300, u'長'))) << tip.left(40).toStdString();
+    const int screenWidth = w.screen()->geometry().width();
+    for (int row = 1; row < 3; ++row) {
+        EXPECT_TRUE(hover(row, 4).contains(contents[row].toHtmlEscaped())) << row;
+        for (const QWidget* shown : QApplication::topLevelWidgets()) {
+            if (shown->inherits("QTipLabel") && shown->isVisible()) {
+                EXPECT_LE(shown->width(),
+                          std::min(screenWidth, 100 * shown->fontMetrics().averageCharWidth()))
+                    << row;
+            }
+        }
+    }
 }
 
 } // namespace
