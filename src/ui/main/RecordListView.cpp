@@ -8,30 +8,35 @@
 
 RecordListView::RecordListView(QWidget* parent) : QTableView(parent)
 {
-    followFont();
+    followFont(-1);
 }
 
 void RecordListView::changeEvent(QEvent* event)
 {
+    if (event->type() != QEvent::FontChange) {
+        QTableView::changeEvent(event);
+        return;
+    }
+    // Taken before the new font moves anything: the header grows with it and shrinks the
+    // viewport while the scroll bars cannot follow yet.
+    const int row = selectedRow();
+    const bool inView = row >= 0 && whollyWithin(row, viewport()->height());
     QTableView::changeEvent(event);
-    if (event->type() == QEvent::FontChange)
-        followFont();
+    followFont(inView ? row : -1);
 }
 
 // The header's style sheet keeps the header, and the viewport it paints its sections on, from
 // inheriting the list's font, so the font is handed to both.
-void RecordListView::followFont()
+void RecordListView::followFont(int rowInView)
 {
     QHeaderView* header = horizontalHeader();
     header->setFont(font());
     header->viewport()->setFont(font());
-    const int row = selectedRow();
-    const bool inView = row >= 0 && whollyWithin(row, viewport()->height());
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     // The header's height and the scroll bars' ranges follow at once.
     updateGeometries();
-    if (inView)
-        bringIntoView(row);
+    if (rowInView >= 0)
+        bringIntoView(rowInView);
 }
 
 void RecordListView::resizeEvent(QResizeEvent* event)

@@ -21,7 +21,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void followFont();
+    // Brings rowInView (-1 for none) back into view at the new font.
+    void followFont(int rowInView);
     bool whollyWithin(int row, int height) const;
     // Scrolls the row into view, keeping the horizontal position.
     void bringIntoView(int row);
