@@ -3,12 +3,42 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QResizeEvent>
 #include <QScrollBar>
 
 RecordListView::RecordListView(QWidget* parent) : QTableView(parent)
 {
+    // Tab leaves the list instead of walking its cells.
+    setTabKeyNavigation(false);
     followFont(-1);
+}
+
+void RecordListView::keyPressEvent(QKeyEvent* event)
+{
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || event->modifiers() & ~Qt::KeypadModifier) {
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+        emit editKeyPressed(current);
+        break;
+    case Qt::Key_Space: {
+        // The tick sits in the first column, whichever cell of the row is current.
+        const QModelIndex tick = current.siblingAtColumn(0);
+        const bool ticked = tick.data(Qt::CheckStateRole) == Qt::Checked;
+        model()->setData(tick, ticked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+        break;
+    }
+    default:
+        QTableView::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void RecordListView::changeEvent(QEvent* event)
