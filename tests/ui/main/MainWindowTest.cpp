@@ -47,6 +47,10 @@ TEST(MainWindow, FirstRunStartsWithTheDefaults)
     auto& w = h.start();
     EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(w.windowTitle(), "Kelvora v1.7");
+    QList<QSize> iconSizes;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        iconSizes.append(QSize(size, size));
+    EXPECT_EQ(w.windowIcon().availableSizes(), iconSizes);
     const int widths[] = {90, 50, 110, 100, 220, 50, 90, 90};
     for (int c = 0; c < 8; ++c)
         EXPECT_EQ(h.list()->columnWidth(c), widths[c]) << c;
