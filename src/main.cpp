@@ -34,6 +34,7 @@ int main(int argc, char** argv)
     }
 
     DataStore store(appDir);
+    SettingsStore::keepBesideProgramIfThere(appDir);
     SettingsStore settings;
     MainWindow window(store, settings);
     // Ending the program through the session closes the window, which saves as a user's close does.
