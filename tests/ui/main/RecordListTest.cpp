@@ -173,6 +173,14 @@ TEST_F(RecordList, TheKeyboardReachesEveryControlAndWorksTheRows)
     press(Qt::Key_Space);
     EXPECT_FALSE(h.isTicked(0));
     EXPECT_EQ(h.selectedRow(), 0);
+
+    // In an option group the arrow keys choose, as a click does.
+    EXPECT_EQ(press(Qt::Key_Tab, Qt::ShiftModifier), "Combo1");
+    EXPECT_EQ(press(Qt::Key_Tab, Qt::ShiftModifier), "Option2_0");
+    press(Qt::Key_Right);
+    EXPECT_EQ(press(Qt::Key_Right), "Option2_2");
+    EXPECT_EQ(h.checkedOption("Option2"), 2);
+    EXPECT_EQ(h.rows(), 0);
 }
 
 TEST_F(RecordList, TheSelectedLastRowStaysInViewAndTheHeadingsFollowTheFont)
