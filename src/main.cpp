@@ -13,6 +13,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Desktops match the window to its launcher, kelvora.desktop, by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("kelvora"));
     Fonts::install();
     // Installed first, so that a request to end at any time from here on is served.
     TerminationSignals termination;
@@ -32,6 +34,7 @@ int main(int argc, char** argv)
     }
 
     DataStore store(appDir);
+    SettingsStore::keepBesideProgramIfThere(appDir);
     SettingsStore settings;
     MainWindow window(store, settings);
     // Ending the program through the session closes the window, which saves as a user's close does.

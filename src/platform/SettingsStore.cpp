@@ -2,6 +2,8 @@
 
 #include "Product.h"
 
+#include <QFileInfo>
+
 #include <cmath>
 
 namespace {
@@ -11,6 +13,13 @@ const QString kSection = QStringLiteral("MainForm/");
 SettingsStore::SettingsStore()
     : settings_(QSettings::IniFormat, QSettings::UserScope, Product::Title)
 {
+}
+
+void SettingsStore::keepBesideProgramIfThere(const QString& appDir)
+{
+    const QFileInfo own(appDir + Product::Title + QStringLiteral(".ini"));
+    if (own.isFile())
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, own.absolutePath());
 }
 
 QString SettingsStore::value(const QString& key, const QString& defaultValue) const

@@ -11,6 +11,11 @@ class SettingsStore
 public:
     SettingsStore();
 
+    // A program folder that holds a file "Tovi.ini" of its own keeps the settings in it, apart
+    // from the user's: a copy of the program carried on a stick, or the sample that make demo
+    // sets up. Called at start-up, before any store is made.
+    static void keepBesideProgramIfThere(const QString& appDir);
+
     QString value(const QString& key, const QString& defaultValue) const;
     void setValue(const QString& key, const QString& value);
     // Writes what was set to disk now.

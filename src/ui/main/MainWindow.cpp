@@ -3,6 +3,7 @@
 #include "Product.h"
 #include "platform/ListHeader.h"
 #include "platform/MessageBox.h"
+#include "platform/ProgramIcon.h"
 #include "platform/Shell.h"
 #include "platform/Twips.h"
 #include "store/DataStore.h"
@@ -30,7 +31,7 @@ MainWindow::MainWindow(DataStore& store, SettingsStore& settings, QWidget* paren
     Q_INIT_RESOURCE(resources);
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(Product::Caption);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kelvora.png")));
+    setWindowIcon(ProgramIcon::icon());
 
     menus_ = new MainMenus(this);
     model_ = new RecordListModel(store_.recordRegister, this);

@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableView>
+#include <QTest>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -46,6 +47,10 @@ TEST(MainWindow, FirstRunStartsWithTheDefaults)
     auto& w = h.start();
     EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(w.windowTitle(), "Kelvora v1.7");
+    QList<QSize> iconSizes;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        iconSizes.append(QSize(size, size));
+    EXPECT_EQ(w.windowIcon().availableSizes(), iconSizes);
     const int widths[] = {90, 50, 110, 100, 220, 50, 90, 90};
     for (int c = 0; c < 8; ++c)
         EXPECT_EQ(h.list()->columnWidth(c), widths[c]) << c;
@@ -291,7 +296,11 @@ TEST(MainWindow, EveryMenuItemAndToolbarButtonReachesItsCommand)
         {{"Set_Type", "Toolbar1_Button5"}, {"設定分類選項"}, {}, {}, 0},
         {{"Set_Affair", "Toolbar1_Button6"}, {"設定物品清單"}, {}, {}, 0},
         {{"Set_Borrower", "Toolbar1_Button7"}, {"設定借用人名單"}, {}, {}, 0},
-        {{"Toolbar1_Button9"}, {}, {}, "https://kelvora.app/display.php?file=w06", Shell::Show},
+        {{"Toolbar1_Button9", "Help_Update"},
+         {},
+         {},
+         "https://kelvora.app/display.php?file=w06",
+         Shell::Show},
         {{"Help_Help"}, {}, {}, h.dir().path("Tovi.htm"), Shell::ShowNormal},
         {{"Help_About"}, {"關於Kelvora"}, {}, {}, 0},
         {{"Toolbar1_Button1", "Toolbar1_Button4", "Toolbar1_Button8"}, {}, {}, {}, 0},
@@ -337,6 +346,21 @@ TEST(MainWindow, ARightClickOnTheMenuBarOrTheToolbarOpensNoMenu)
     }
     qApp->removeEventFilter(&menus);
     EXPECT_EQ(menus.opened, 0);
+}
+
+// The toolbar's one command of its own, by the access keys of the menu bar and of the menu.
+TEST(MainWindow, CheckForUpdatesIsReachedByKeys)
+{
+    WindowHarness h;
+    auto& w = h.start();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_H, Qt::AltModifier);
+    auto* help = w.findChild<QMenu*>("Menu_Help");
+    ASSERT_TRUE(help->isVisible());
+    QTest::keyClick(help, Qt::Key_U);
+    ASSERT_EQ(Shell::opened().size(), 1);
+    EXPECT_EQ(Shell::opened()[0].target, "https://kelvora.app/display.php?file=w06");
 }
 
 TEST(MainWindow, FontSizeChoiceTicksItAloneAndIsStoredAtOnce)
