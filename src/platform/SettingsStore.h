@@ -3,17 +3,20 @@
 #include <QSettings>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
-// The per-user settings store: text values under application "Tovi", section "MainForm".
+// The per-user settings store: text values in the user's settings folder, file "Tovi.ini",
+// section "MainForm".
 class SettingsStore
 {
 public:
     SettingsStore();
+    ~SettingsStore();
 
     QString value(const QString& key, const QString& defaultValue) const;
     void setValue(const QString& key, const QString& value);
-    // Writes what was set to disk now.
+    // Writes what was set to disk now. False when it is not all there.
     bool sync();
 
     // A stored whole number within [min, max], else nothing (the caller takes its default).
@@ -21,8 +24,15 @@ public:
     // A stored finite number within [min, max], else nothing.
     std::optional<double> number(const QString& key, double min, double max) const;
 
-    QString fileName() const { return settings_.fileName(); }
+    QString fileName() const { return fileName_; }
+    // Why the file is neither read nor written (something other than a file stands there), or the
+    // empty text. Every value is then the caller's default.
+    QString unusableReason() const { return unusableReason_; }
 
 private:
-    QSettings settings_;
+    bool fileHoldsWhatWasSet() const;
+
+    QString fileName_;
+    QString unusableReason_;
+    std::unique_ptr<QSettings> settings_; // none when unusable
 };

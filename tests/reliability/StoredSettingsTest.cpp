@@ -1,8 +1,11 @@
+#include "FileSizeLimit.h"
 #include "platform/MessageBox.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
+#include <QRandomGenerator>
 #include <QTableView>
 #include <gtest/gtest.h>
 
@@ -136,6 +139,41 @@ TEST(StoredSettings, EveryKeyFallsBackToItsDefaultOnValuesTheProgramNeverWrites)
             EXPECT_EQ(startWith(c, value, &rewritten), byDefault);
             EXPECT_TRUE(rewritten) << "the close stores a whole number of the program's own";
         }
+    }
+}
+
+// A settings file of bytes in no settings format reads as no settings. The close writes it over,
+// and says so only when that write fails.
+TEST(StoredSettings, ASettingsFileOfOtherBytesIsWrittenOverAndOnlyAFailedWriteIsTold)
+{
+    for (const bool diskFull : {false, true}) {
+        SCOPED_TRACE(diskFull ? "disk full at the close" : "room on the disk");
+        WindowHarness h;
+        QByteArray bytes(4096, '\0');
+        QRandomGenerator random(18);
+        random.fillRange(reinterpret_cast<quint32*>(bytes.data()), bytes.size() / 4);
+        QFile file(h.dir().settingsDir() + QStringLiteral("/Tovi.ini"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        h.rereadSettings();
+        auto& w = h.start();
+        h.click("Option1_2");
+        {
+            // Less than the settings take; the empty register's record file fits.
+            std::optional<FileSizeLimit> full;
+            if (diskFull)
+                full.emplace(64);
+            EXPECT_TRUE(w.close());
+        }
+        QStringList told;
+        for (const MessageBox::Shown& box : MessageBox::history())
+            told.append(box.text);
+        EXPECT_EQ(told.filter(QStringLiteral("無法儲存設定到")).size(), diskFull ? 1 : 0)
+            << told.join(u'\n').toStdString();
+        // The file itself: the program's settings objects share what was set but not written.
+        QFile written(h.dir().settingsDir() + QStringLiteral("/Tovi.ini"));
+        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+        EXPECT_EQ(written.readAll().contains("\nOption1=2\n"), !diskFull);
     }
 }
 
