@@ -148,6 +148,7 @@ TEST(StoredSettings, ASettingsFileOfOtherBytesIsWrittenOverAndOnlyAFailedWriteIs
 {
     for (const bool diskFull : {false, true}) {
         SCOPED_TRACE(diskFull ? "disk full at the close" : "room on the disk");
+        MessageBox::clearHistory();
         WindowHarness h;
         QByteArray bytes(4096, '\0');
         QRandomGenerator random(18);
