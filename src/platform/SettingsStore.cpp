@@ -3,13 +3,15 @@
 #include "Product.h"
 #include "platform/FileSystem.h"
 
+#include <QSettings>
 #include <QStandardPaths>
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
-const QString kSection = QStringLiteral("MainForm/");
+const QString kSection = QStringLiteral("MainForm");
 
 // Something other than a regular file (or a link to one) stands there. QSettings opens its file,
 // and the lock file beside it while writing, blocking and without looking: a named pipe there
@@ -29,33 +31,40 @@ SettingsStore::SettingsStore()
         FileSystem::readAll(fileName_, &unread, &unusableReason_); // refused unopened, with why
         return;
     }
-    settings_ = std::make_unique<QSettings>(fileName_, QSettings::IniFormat);
+    QSettings file(fileName_, QSettings::IniFormat);
+    file.beginGroup(kSection);
+    for (const QString& key : file.childKeys())
+        values_.insert(key, file.value(key).toString());
 }
-
-SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::value(const QString& key, const QString& defaultValue) const
 {
-    const QVariant v = settings_ ? settings_->value(kSection + key) : QVariant();
-    return v.isValid() ? v.toString() : defaultValue;
+    return values_.value(key, defaultValue);
 }
 
 void SettingsStore::setValue(const QString& key, const QString& value)
 {
-    if (settings_)
-        settings_->setValue(kSection + key, value);
+    values_.insert(key, value);
+    unwritten_.insert(key);
 }
 
 bool SettingsStore::sync()
 {
-    if (!settings_ || isNoFile(fileName_) || isNoFile(fileName_ + QStringLiteral(".lock")))
+    if (!unusableReason_.isEmpty() || isNoFile(fileName_) ||
+        isNoFile(fileName_ + QStringLiteral(".lock")))
         return false;
-    settings_->sync();
+    QSettings file(fileName_, QSettings::IniFormat);
+    for (const QString& key : std::as_const(unwritten_))
+        file.setValue(kSection + u'/' + key, values_.value(key));
+    file.sync();
     // A file that read as no settings at all (random bytes) keeps that status through a write
     // that went through: whether it did shows in the file read anew.
-    const QSettings::Status status = settings_->status();
-    return status == QSettings::NoError ||
-           (status == QSettings::FormatError && fileHoldsWhatWasSet());
+    const QSettings::Status status = file.status();
+    if (status != QSettings::NoError &&
+        (status != QSettings::FormatError || !fileHoldsWhatWasSet()))
+        return false;
+    unwritten_.clear();
+    return true;
 }
 
 bool SettingsStore::fileHoldsWhatWasSet() const
@@ -64,11 +73,11 @@ bool SettingsStore::fileHoldsWhatWasSet() const
         return false;
     // Its status is its own. QSettings shares a file's values between its objects, so where the
     // write is still to be done the new object tries it again, and tells how that went.
-    const QSettings written(fileName_, QSettings::IniFormat);
-    const QStringList keys = settings_->allKeys();
+    QSettings written(fileName_, QSettings::IniFormat);
+    written.beginGroup(kSection);
     return written.status() == QSettings::NoError &&
-           std::all_of(keys.cbegin(), keys.cend(), [&](const QString& key) {
-               return written.value(key) == settings_->value(key);
+           std::all_of(unwritten_.cbegin(), unwritten_.cend(), [&](const QString& key) {
+               return written.value(key).toString() == values_.value(key);
            });
 }
 

@@ -1,18 +1,19 @@
 #pragma once
 
-#include <QSettings>
+#include <QMap>
+#include <QSet>
 #include <QString>
 
-#include <memory>
 #include <optional>
 
 // The per-user settings store: text values in the user's settings folder, file "Tovi.ini",
-// section "MainForm".
+// section "MainForm". The file is read once, at the start, and written only by sync(): no
+// QSettings object outlives either, so none writes on its own (QSettings writes pending changes
+// from the event loop) past the checks made here.
 class SettingsStore
 {
 public:
     SettingsStore();
-    ~SettingsStore();
 
     QString value(const QString& key, const QString& defaultValue) const;
     void setValue(const QString& key, const QString& value);
@@ -34,5 +35,6 @@ private:
 
     QString fileName_;
     QString unusableReason_;
-    std::unique_ptr<QSettings> settings_; // none when unusable
+    QMap<QString, QString> values_;
+    QSet<QString> unwritten_;
 };

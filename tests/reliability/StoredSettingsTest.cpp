@@ -4,7 +4,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTableView>
 #include <gtest/gtest.h>
@@ -143,22 +145,27 @@ TEST(StoredSettings, EveryKeyFallsBackToItsDefaultOnValuesTheProgramNeverWrites)
 }
 
 // A settings file of bytes in no settings format reads as no settings. The close writes it over,
-// and says so only when that write fails.
+// and says so only when that write fails: at the start, and again when another program writes
+// such bytes over it meanwhile.
 TEST(StoredSettings, ASettingsFileOfOtherBytesIsWrittenOverAndOnlyAFailedWriteIsTold)
 {
     for (const bool diskFull : {false, true}) {
         SCOPED_TRACE(diskFull ? "disk full at the close" : "room on the disk");
         MessageBox::clearHistory();
         WindowHarness h;
-        QByteArray bytes(4096, '\0');
-        QRandomGenerator random(18);
-        random.fillRange(reinterpret_cast<quint32*>(bytes.data()), bytes.size() / 4);
         QFile file(h.dir().settingsDir() + QStringLiteral("/Tovi.ini"));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-        file.close();
+        const auto writeOtherBytes = [&] {
+            QByteArray bytes(4096, '\0');
+            QRandomGenerator(18).fillRange(reinterpret_cast<quint32*>(bytes.data()),
+                                           bytes.size() / 4);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+            file.close();
+        };
+        writeOtherBytes();
         h.rereadSettings();
         auto& w = h.start();
         h.click("Option1_2");
+        writeOtherBytes();
         {
             // Less than the settings take; the empty register's record file fits.
             std::optional<FileSizeLimit> full;
@@ -171,11 +178,27 @@ TEST(StoredSettings, ASettingsFileOfOtherBytesIsWrittenOverAndOnlyAFailedWriteIs
             told.append(box.text);
         EXPECT_EQ(told.filter(QStringLiteral("無法儲存設定到")).size(), diskFull ? 1 : 0)
             << told.join(u'\n').toStdString();
-        // The file itself: the program's settings objects share what was set but not written.
-        QFile written(h.dir().settingsDir() + QStringLiteral("/Tovi.ini"));
-        ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-        EXPECT_EQ(written.readAll().contains("\nOption1=2\n"), !diskFull);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll().contains("\nOption1=2\n"), !diskFull);
     }
+}
+
+// Anything but a file at "Tovi.ini" (here a folder) is never opened: told once, at the start.
+TEST(StoredSettings, ASettingsFileThatIsNoFileIsToldOnceAtTheStart)
+{
+    WindowHarness h;
+    const QString file = h.dir().settingsDir() + QStringLiteral("/Tovi.ini");
+    ASSERT_TRUE(QDir().mkpath(file));
+    h.rereadSettings();
+    auto& w = h.start();
+    h.trigger("View_Font12");
+    EXPECT_TRUE(w.close());
+    ASSERT_EQ(MessageBox::history().size(), 1);
+    EXPECT_EQ(MessageBox::history()[0].text,
+              QStringLiteral("無法讀取設定檔 %1（這是一個資料夾，不是檔案）。\n這次開啟使用預設的"
+                             "視窗大小與位置、欄寬、字型大小和篩選條件，結束時也無法儲存設定。")
+                  .arg(file));
+    EXPECT_TRUE(QFileInfo(file).isDir());
 }
 
 } // namespace
