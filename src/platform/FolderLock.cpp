@@ -108,6 +108,7 @@ FolderLock::Result FolderLock::acquireFile()
                     ::close(handle);
                     return Result::InUse;
                 }
+                // Taken, or on a file system without such locks, where the file is the only sign.
                 fileHandle_ = handle;
                 writeOwner(handle);
                 return Result::Locked;

@@ -238,8 +238,8 @@ TEST(FolderLock, AReadOnlyProgramFolderIsToldAtTheStartAndStillRunsOneCopy)
     const bool refused = told && says(second, secondSaid, QStringLiteral("已經在使用這個資料夾"));
     stop(first);
     stop(second);
-    EXPECT_TRUE(told) << firstSaid.toStdString();
-    EXPECT_TRUE(refused) << secondSaid.toStdString();
+    EXPECT_TRUE(told) << firstSaid.toStdString() << first.errorString().toStdString();
+    EXPECT_TRUE(refused) << secondSaid.toStdString() << second.errorString().toStdString();
 }
 
 } // namespace
