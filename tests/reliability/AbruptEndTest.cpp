@@ -32,23 +32,10 @@ QByteArray unquotedRecordFileOf(const QList<LoanRecord>& records)
     return bytes;
 }
 
-std::string outputOf(QProcess& process)
-{
-    return (process.readAllStandardOutput() + process.readAllStandardError()).toStdString();
-}
-
 QByteArray contentOf(const QString& file)
 {
     QFile f(file);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void stop(QProcess& process)
-{
-    if (process.state() != QProcess::NotRunning) {
-        process.kill();
-        process.waitForFinished();
-    }
 }
 
 TEST(AbruptEnd, TerminationSignalSavesAsAClose)
@@ -60,12 +47,15 @@ TEST(AbruptEnd, TerminationSignalSavesAsAClose)
 
     QProcess program;
     ASSERT_TRUE(folder.startAndWaitUntilUp(program)) << outputOf(program);
+    EXPECT_TRUE(folder.read(FolderLock::FileName)
+                    .startsWith(QByteArray::number(program.processId()) + '\n'));
     ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
     const bool ended = program.waitForFinished(kEndMs);
     stop(program);
     ASSERT_TRUE(ended) << "still running after SIGTERM";
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << outputOf(program);
     EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_FALSE(folder.dataFiles().contains(FolderLock::FileName)) << "the lock file was left";
 
     // Written anew, with the records it started with.
     EXPECT_NE(folder.inode(DataStore::RecordFileName), before);

@@ -99,6 +99,8 @@ void MainWindow::load()
     problems += store_.loadList(store_.AffairList, DataStore::AffairFileName);
     problems += store_.loadList(store_.BorrowerList, DataStore::BorrowerFileName);
     FileMessages::report(this, problems);
+    if (const QString notice = settings_->startNotice(); !notice.isEmpty() && !shutDown_)
+        MessageBox::warning(this, notice);
 }
 
 void MainWindow::MainDataShow()

@@ -1,11 +1,13 @@
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "support/Dialogs.h"
+#include "support/RepaintWatch.h"
 #include "support/WindowHarness.h"
 
 #include <QComboBox>
 #include <QDialog>
 #include <QListWidget>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -183,6 +185,19 @@ TEST_F(Categories, RenameReachesHiddenRecordsAtOnceButNotOtherLetterCase)
     EXPECT_EQ(box.text, "要改成什麼名稱?");
     EXPECT_EQ(box.title, "更名");
     EXPECT_EQ(box.defaultText, "Book");
+}
+
+// The list behind the open editor shows the renamed category at once.
+TEST_F(Categories, RenameRepaintsTheShownRecordsWhileTheEditorIsOpen)
+{
+    const RepaintWatch repainted(h.list()->model());
+    MessageBox::setNextInput("Pens");
+    runListEditor(h, "Set_Type", [&](QDialog& e, QListWidget* list) {
+        clickEntry(list, 1);
+        clickButton(e, "Command3");
+        EXPECT_EQ(h.cell(0, 2), "Pens");
+        EXPECT_TRUE(repainted.covers(0, 2, Qt::DisplayRole));
+    });
 }
 
 TEST_F(Categories, DeleteMovesItsRecordsToUncategorisedOnlyOnYes)

@@ -69,7 +69,9 @@ TEST(MainWindow, SettingsComeBackAtTheNextStart)
 {
     WindowHarness h;
     h.writeListFile(DataStore::TypeFileName, {"甲", "書"});
-    h.writeRecordFile({record("王"), record("李")});
+    LoanRecord returned = record("李");
+    returned.Status = "已歸還";
+    h.writeRecordFile({record("王"), returned});
     {
         auto& w = h.start();
         EXPECT_EQ(h.categoryEntries(), QStringList({"全部", "甲", "書", "未分類"}));
@@ -77,7 +79,7 @@ TEST(MainWindow, SettingsComeBackAtTheNextStart)
         w.setGeometry(50, 60, 700, 600);
         h.list()->setColumnWidth(2, 133); // as a drag on the heading's edge does
         h.click("Option1_1");
-        h.click("Option2_1");
+        h.click("Option2_2");
         h.chooseCategory("書");
         h.trigger("View_Font12");
         ASSERT_TRUE(w.close());
@@ -86,6 +88,7 @@ TEST(MainWindow, SettingsComeBackAtTheNextStart)
     EXPECT_EQ(settings.value("WinState", {}), "0");
     EXPECT_EQ(settings.value("LW3", {}), "1995");
     EXPECT_EQ(settings.value("Option1", {}), "1");
+    EXPECT_EQ(settings.value("Option2", {}), "2");
     EXPECT_EQ(settings.value("Combo1", {}), "2");
     EXPECT_EQ(settings.value("Font", {}), "12");
     EXPECT_FALSE(settings.value("Width", {}).isEmpty());
@@ -94,9 +97,10 @@ TEST(MainWindow, SettingsComeBackAtTheNextStart)
     EXPECT_FALSE(again.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(h.list()->columnWidth(2), 133);
     EXPECT_EQ(h.checkedOption("Option1"), 1);
-    EXPECT_EQ(h.checkedOption("Option2"), 1);
+    EXPECT_EQ(h.checkedOption("Option2"), 2);
     EXPECT_EQ(h.categoryFilter()->currentText(), "書");
-    EXPECT_EQ(h.rows(), 2);
+    ASSERT_EQ(h.rows(), 1);
+    EXPECT_EQ(h.cell(0, 3), "李");
     EXPECT_EQ(h.list()->font().pointSize(), 12);
     EXPECT_TRUE(h.isChecked("View_Font12"));
     EXPECT_FALSE(h.isChecked("View_Font09"));

@@ -1,3 +1,4 @@
+#include "support/RepaintWatch.h"
 #include "support/WindowHarness.h"
 
 #include <QAbstractItemModelTester>
@@ -125,14 +126,19 @@ TEST_F(RecordList, SelectAllTicksAndClearsEveryRow)
 
     add("借出", "書", {}, "未歸還");
     add("借出", "書", {}, "未歸還");
-    h.click("Command1");
+    const auto ticksRepainted = [&](const std::function<void()>& input) {
+        const RepaintWatch watch(h.list()->model());
+        input();
+        return watch.covers(0, 0, Qt::CheckStateRole) && watch.covers(1, 0, Qt::CheckStateRole);
+    };
+    EXPECT_TRUE(ticksRepainted([&] { h.click("Command1"); }));
     EXPECT_EQ(selectAllCaption(), "取消");
     EXPECT_TRUE(h.isTicked(0) && h.isTicked(1));
     // Unticking by hand leaves the caption alone.
     h.tickRow(0);
     EXPECT_FALSE(h.isTicked(0));
     EXPECT_EQ(selectAllCaption(), "取消");
-    h.click("Command1");
+    EXPECT_TRUE(ticksRepainted([&] { h.click("Command1"); }));
     EXPECT_EQ(selectAllCaption(), "全選");
     EXPECT_FALSE(h.isTicked(0) || h.isTicked(1));
 
