@@ -65,6 +65,33 @@ TEST(AbruptEnd, TerminationSignalSavesAsAClose)
     EXPECT_EQ(folder.setting(QStringLiteral("LW1")), QStringLiteral("1350"));
 }
 
+// Ended by the session after another program changed the record file: nothing that only informs
+// comes before the save. The records are written at once, the other version kept beside them,
+// and the user told on the standard error; a box would wait until the session manager killed
+// the program, and the save with it.
+TEST(AbruptEnd, TerminationSignalWritesFirstAndTellsOnTheStandardError)
+{
+    ProgramFolder folder;
+    const QList<LoanRecord> records = sampleRecords(25);
+    // A form the save would change, so that a save that went through shows.
+    folder.write(DataStore::RecordFileName, unquotedRecordFileOf(records));
+
+    QProcess program;
+    ASSERT_TRUE(folder.startAndWaitUntilUp(program)) << outputOf(program);
+    const QByteArray outside = recordFileOf(sampleRecords(3));
+    folder.write(DataStore::RecordFileName, outside);
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    const bool ended = program.waitForFinished(kEndMs);
+    const QString said = QString::fromUtf8(program.readAllStandardError());
+    stop(program);
+    ASSERT_TRUE(ended) << "still running after SIGTERM";
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_TRUE(folder.read(DataStore::RecordFileName) == recordFileOf(records));
+    EXPECT_TRUE(folder.read(DataStore::RecordFileName + ".bak") == outside);
+    EXPECT_TRUE(said.contains(folder.path(DataStore::RecordFileName) + ".bak"))
+        << said.toStdString();
+}
+
 // The system ends the program half-way through the record file, at the file-size limit: the
 // kernel sends SIGXFSZ when a write would pass it. That is as abrupt as a crash or a power cut
 // during the save, and happens at the same byte every time.

@@ -21,6 +21,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QTableView>
 
@@ -142,15 +143,17 @@ bool MainWindow::event(QEvent* event)
 
 bool MainWindow::shutDown()
 {
-    if (shutDown_)
-        return true;
-    lists_->finishOpenEditor();
-    if (!FileMessages::writeRecordFile(this, store_))
-        return false;
-    const QStringList notices{FileMessages::versionNotice(store_),
-                              settings_->save({panel_->directionIndex(), panel_->statusIndex(),
-                                               panel_->categoryIndex()})};
-    shutDown_ = true;
+    // A second request (the session ending while a question of the close is open) waits for it.
+    if (shutDown_ || shuttingDown_)
+        return shutDown_;
+    const QScopedValueRollback<bool> busy(shuttingDown_, true);
+    QStringList notices = lists_->finishOpenEditor();
+    const bool written = FileMessages::writeRecordFile(this, store_, notices);
+    if (written) {
+        notices.append(settings_->save(
+            {panel_->directionIndex(), panel_->statusIndex(), panel_->categoryIndex()}));
+        shutDown_ = true;
+    }
     for (const QString& notice : notices) {
         if (notice.isEmpty())
             continue;
@@ -160,13 +163,17 @@ bool MainWindow::shutDown()
         else
             MessageBox::warning(this, notice);
     }
-    QCoreApplication::exit(0);
-    return true;
+    if (written)
+        QCoreApplication::exit(0);
+    return written;
 }
 
 void MainWindow::endBySession()
 {
     endedBySession_ = true;
+    // A question that guards the files is still asked, but not for ever: unanswered, it keeps
+    // the file on disk as it is.
+    MessageBox::setTimeLimit(kSessionAnswerTime);
     close();
 }
 

@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableView>
@@ -225,6 +226,85 @@ TEST(MainWindow, RecordFileChangedOutsideIsKeptBesideItBeforeTheClose)
         ASSERT_EQ(MessageBox::history().size(), change == 0 ? 0 : 1) << change;
         EXPECT_TRUE(change == 0 || shownTexts()[0].contains(file + ".bak"));
         MessageBox::clearHistory();
+    }
+}
+
+// What the program writes on the standard error, and the record file at that moment.
+struct Told
+{
+    QString text;
+    QByteArray recordFile;
+};
+QList<Told>* g_told = nullptr;
+QString g_recordFile;
+
+void keepTold(QtMsgType, const QMessageLogContext&, const QString& text)
+{
+    QFile file(g_recordFile);
+    g_told->append({text, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()});
+}
+
+// At a session's end nothing that only informs comes before the records are on disk: what the
+// close has to tell (here two versions that other programs wrote, kept as ".bak") goes to the
+// standard error once the records are written, and no box waits for a reader.
+TEST(MainWindow, AtASessionsEndTheRecordsAreWrittenBeforeAnythingIsTold)
+{
+    WindowHarness h;
+    h.writeRecordFile({record("王")});
+    h.writeListFile(DataStore::BorrowerFileName, {"甲", "乙"});
+    auto& w = h.start();
+    h.store().recordRegister.append(record("李"));
+    const QByteArray outside = big5("\"外部\"\r\n");
+    h.dir().write(DataStore::RecordFileName, outside);
+
+    QList<Told> told;
+    g_told = &told;
+    g_recordFile = h.dir().path(DataStore::RecordFileName);
+    const QtMessageHandler previous = qInstallMessageHandler(keepTold);
+    onNextDialog("SetForm", [&](QDialog&) {
+        h.dir().write(DataStore::BorrowerFileName, outside);
+        w.endBySession();
+    });
+    h.trigger("Set_Borrower");
+    qInstallMessageHandler(previous);
+
+    EXPECT_TRUE(w.hasShutDown());
+    EXPECT_TRUE(MessageBox::history().isEmpty());
+    ASSERT_EQ(told.size(), 2);
+    EXPECT_TRUE(told[0].text.contains(h.dir().path(DataStore::BorrowerFileName) + ".bak"));
+    EXPECT_TRUE(told[1].text.contains(h.dir().path(DataStore::RecordFileName) + ".bak"));
+    for (const Told& t : told)
+        EXPECT_EQ(t.recordFile, RecordFile::serialize(h.store().records)) << "written first";
+    EXPECT_EQ(h.dir().read(DataStore::RecordFileName + ".bak"), outside);
+    EXPECT_EQ(h.dir().read(DataStore::BorrowerFileName + ".bak"), outside);
+    EXPECT_EQ(h.dir().read(DataStore::BorrowerFileName), big5("\"甲\"\r\n\"乙\"\r\n"));
+}
+
+// A question that guards a file is still asked at a session's end, but not for ever: left
+// unanswered (the box closes by itself after a while), it keeps the file as it is and the
+// program ends. Here the record file could not be read at start: the question whether to write
+// over it, then, agreed to, the failed write's 重試 box.
+TEST(MainWindow, AtASessionsEndAnUnansweredQuestionKeepsTheFile)
+{
+    const QList<QList<MessageBox::Button>> cases{
+        {MessageBox::NoButton},
+        {MessageBox::Yes, MessageBox::NoButton},
+    };
+    for (const QList<MessageBox::Button>& answers : cases) {
+        MessageBox::clearHistory();
+        WindowHarness h;
+        ASSERT_TRUE(QDir(h.dir().dir()).mkdir(DataStore::RecordFileName));
+        auto& w = h.start();
+        h.store().recordRegister.append(record("李"));
+        MessageBox::clearHistory();
+        for (const MessageBox::Button answer : answers)
+            MessageBox::setNextAnswer(answer);
+        w.endBySession();
+        EXPECT_TRUE(w.hasShutDown());
+        ASSERT_EQ(MessageBox::history().size(), answers.size());
+        for (const MessageBox::Shown& box : MessageBox::history())
+            EXPECT_EQ(box.timeLimit, MainWindow::kSessionAnswerTime);
+        EXPECT_TRUE(QFileInfo(h.dir().path(DataStore::RecordFileName)).isDir());
     }
 }
 
