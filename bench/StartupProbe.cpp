@@ -2,10 +2,10 @@
 
 #include "Median.h"
 #include "PaintWatch.h"
-#include "platform/Fonts.h"
-#include "platform/SettingsStore.h"
 #include "store/DataStore.h"
+#include "system/SettingsStore.h"
 #include "ui/main/MainWindow.h"
+#include "ui/widgets/Fonts.h"
 
 #include <QApplication>
 #include <QFile>

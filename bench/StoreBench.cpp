@@ -1,9 +1,9 @@
 #include "StoreBench.h"
 
 #include "Median.h"
-#include "platform/Cp950.h"
 #include "store/DataStore.h"
 #include "store/RecordFile.h"
+#include "system/Cp950.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "PaintWatch.h"
-#include "platform/SettingsStore.h"
 #include "store/DataStore.h"
+#include "system/SettingsStore.h"
 
 class QComboBox;
 class QTableView;

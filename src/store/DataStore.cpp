@@ -1,10 +1,10 @@
 #include "store/DataStore.h"
 
-#include "platform/Cp950.h"
-#include "platform/FileSystem.h"
 #include "store/ListFile.h"
 #include "store/RecordFile.h"
 #include "store/RecordVersions.h"
+#include "system/Cp950.h"
+#include "system/FileSystem.h"
 
 #include <QFile>
 

@@ -1,6 +1,6 @@
 #include "store/RecordVersions.h"
 
-#include "platform/FileSystem.h"
+#include "system/FileSystem.h"
 
 #include <QDir>
 #include <QRegularExpression>

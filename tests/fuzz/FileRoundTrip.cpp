@@ -1,9 +1,9 @@
 #include "FileRoundTrip.h"
 
 #include "Property.h"
-#include "platform/Cp950.h"
 #include "store/ListFile.h"
 #include "store/NameList.h"
+#include "system/Cp950.h"
 
 #include <QRegularExpression>
 

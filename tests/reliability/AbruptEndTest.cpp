@@ -1,10 +1,10 @@
 #include "FolderSnapshot.h"
 #include "ProgramFolder.h"
 #include "RecordSamples.h"
-#include "platform/Cp950.h"
-#include "platform/FolderLock.h"
 #include "store/DataStore.h"
 #include "store/RecordVersions.h"
+#include "system/Cp950.h"
+#include "system/FolderLock.h"
 
 #include <QFile>
 #include <QProcess>

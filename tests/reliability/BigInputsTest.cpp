@@ -1,8 +1,8 @@
 #include "PeakMemory.h"
 #include "RecordSamples.h"
-#include "platform/Cp950.h"
-#include "platform/MessageBox.h"
 #include "support/WindowHarness.h"
+#include "system/Cp950.h"
+#include "ui/widgets/MessageBox.h"
 
 #include <QElapsedTimer>
 #include <QFile>

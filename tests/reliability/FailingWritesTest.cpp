@@ -2,13 +2,13 @@
 #include "FolderSnapshot.h"
 #include "RecordSamples.h"
 #include "SmallDisk.h"
-#include "platform/FileSystem.h"
-#include "platform/MessageBox.h"
-#include "platform/Modal.h"
 #include "store/RecordFile.h"
 #include "store/RecordVersions.h"
 #include "support/Dialogs.h"
 #include "support/WindowHarness.h"
+#include "system/FileSystem.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/Modal.h"
 
 #include <QDialog>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/FolderLock.h"
+#include "system/FolderLock.h"
 #include "ProgramFolder.h"
 #include "RecordSamples.h"
 #include "store/DataStore.h"

@@ -1,7 +1,7 @@
 #include "ProgramFolder.h"
 #include "RecordSamples.h"
-#include "platform/FolderLock.h"
 #include "store/DataStore.h"
+#include "system/FolderLock.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "FileSizeLimit.h"
-#include "platform/MessageBox.h"
 #include "support/WindowHarness.h"
+#include "ui/widgets/MessageBox.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,7 +1,7 @@
-#include "platform/Cp950.h"
 #include "store/DataStore.h"
 #include "store/ListFile.h"
 #include "support/TestSupport.h"
+#include "system/Cp950.h"
 
 #include <gtest/gtest.h>
 

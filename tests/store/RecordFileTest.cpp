@@ -1,7 +1,7 @@
 #include "store/RecordFile.h"
-#include "platform/Cp950.h"
 #include "store/FieldReader.h"
 #include "store/Samples.h"
+#include "system/Cp950.h"
 
 #include <gtest/gtest.h>
 

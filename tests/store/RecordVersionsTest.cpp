@@ -1,8 +1,8 @@
 #include "store/RecordVersions.h"
-#include "platform/FileSystem.h"
 #include "store/DataStore.h"
 #include "store/Samples.h"
 #include "support/TestSupport.h"
+#include "system/FileSystem.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/SettingsStore.h"
 #include "store/DataStore.h"
 #include "support/TestSupport.h"
+#include "system/SettingsStore.h"
 #include "ui/main/MainWindow.h"
 
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "SampleRegister.h"
 
-#include "platform/Cp950.h"
 #include "store/DataStore.h"
+#include "system/Cp950.h"
 
 #include <QDate>
 

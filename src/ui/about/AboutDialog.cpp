@@ -1,10 +1,10 @@
 #include "ui/about/AboutDialog.h"
 
 #include "Product.h"
-#include "platform/DialogLayout.h"
-#include "platform/ProgramIcon.h"
-#include "platform/Shell.h"
-#include "platform/Twips.h"
+#include "ui/widgets/DialogLayout.h"
+#include "ui/widgets/ProgramIcon.h"
+#include "ui/widgets/Shell.h"
+#include "ui/widgets/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>

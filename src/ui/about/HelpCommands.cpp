@@ -1,9 +1,9 @@
 #include "ui/about/HelpCommands.h"
 
 #include "Product.h"
-#include "platform/Modal.h"
-#include "platform/Shell.h"
 #include "ui/about/AboutDialog.h"
+#include "ui/widgets/Modal.h"
+#include "ui/widgets/Shell.h"
 
 namespace HelpCommands {
 

@@ -1,8 +1,8 @@
 #include "ui/editor/NamePicker.h"
 
-#include "platform/DialogLayout.h"
-#include "platform/Fonts.h"
-#include "platform/Modal.h"
+#include "ui/widgets/DialogLayout.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/widgets/Modal.h"
 
 #include <QEvent>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
 #include "ui/editor/RecordEditor.h"
 
-#include "platform/DialogLayout.h"
-#include "platform/Fonts.h"
-#include "platform/MessageBox.h"
-#include "platform/Modal.h"
 #include "store/DateText.h"
 #include "ui/editor/NamePicker.h"
+#include "ui/widgets/DialogLayout.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/Modal.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,12 +1,12 @@
 #include "ui/lists/ListEditor.h"
 
-#include "platform/DialogLayout.h"
-#include "platform/Fonts.h"
-#include "platform/MessageBox.h"
-#include "platform/Twips.h"
 #include "store/RecordRegister.h"
 #include "ui/lists/ListMode.h"
 #include "ui/lists/NameInput.h"
+#include "ui/widgets/DialogLayout.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/Twips.h"
 
 #include <QListWidget>
 #include <QPushButton>

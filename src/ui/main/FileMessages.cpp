@@ -1,7 +1,7 @@
 #include "ui/main/FileMessages.h"
 
-#include "platform/MessageBox.h"
 #include "store/RecordVersions.h"
+#include "ui/widgets/MessageBox.h"
 
 #include <algorithm>
 

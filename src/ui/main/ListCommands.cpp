@@ -1,12 +1,12 @@
 #include "ui/main/ListCommands.h"
 
-#include "platform/MessageBox.h"
-#include "platform/Modal.h"
 #include "store/DataStore.h"
 #include "ui/lists/ListEditor.h"
 #include "ui/lists/ListMode.h"
 #include "ui/main/FileMessages.h"
 #include "ui/main/RecordListPanel.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/Modal.h"
 
 #include <utility>
 

@@ -1,6 +1,6 @@
 #include "ui/main/MainMenus.h"
 
-#include "platform/Twips.h"
+#include "ui/widgets/Twips.h"
 
 #include <QAction>
 #include <QIcon>

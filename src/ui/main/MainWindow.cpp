@@ -1,11 +1,6 @@
 #include "ui/main/MainWindow.h"
 
 #include "Product.h"
-#include "platform/ListHeader.h"
-#include "platform/MessageBox.h"
-#include "platform/ProgramIcon.h"
-#include "platform/Shell.h"
-#include "platform/Twips.h"
 #include "store/DataStore.h"
 #include "ui/about/HelpCommands.h"
 #include "ui/lists/ListMode.h"
@@ -16,6 +11,11 @@
 #include "ui/main/RecordListModel.h"
 #include "ui/main/RecordListPanel.h"
 #include "ui/main/WindowSettings.h"
+#include "ui/widgets/ListHeader.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/ProgramIcon.h"
+#include "ui/widgets/Shell.h"
+#include "ui/widgets/Twips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #include "ui/main/RecordCellDelegate.h"
 
-#include "platform/Contrast.h"
+#include "ui/widgets/Contrast.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -2,7 +2,6 @@
 
 #include "Product.h"
 #include "export/CsvExport.h"
-#include "platform/MessageBox.h"
 #include "store/DataStore.h"
 #include "store/DateText.h"
 #include "ui/editor/NamePicker.h"
@@ -10,6 +9,7 @@
 #include "ui/lists/ListMode.h"
 #include "ui/main/RecordListModel.h"
 #include "ui/main/RecordListPanel.h"
+#include "ui/widgets/MessageBox.h"
 
 namespace {
 const QString kDeleteTitle = QStringLiteral("刪除資料");

@@ -1,12 +1,12 @@
 #include "ui/main/RecordListPanel.h"
 
-#include "platform/DialogLayout.h"
-#include "platform/Twips.h"
 #include "ui/main/FilterStrip.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/RecordCellDelegate.h"
 #include "ui/main/RecordListModel.h"
 #include "ui/main/RecordListView.h"
+#include "ui/widgets/DialogLayout.h"
+#include "ui/widgets/Twips.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

@@ -1,9 +1,9 @@
 #include "ui/main/WindowSettings.h"
 
-#include "platform/ScreenFit.h"
-#include "platform/SettingsStore.h"
-#include "platform/Twips.h"
 #include "store/LoanRecord.h"
+#include "system/SettingsStore.h"
+#include "ui/widgets/ScreenFit.h"
+#include "ui/widgets/Twips.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
-#include "platform/Shell.h"
-#include "platform/Twips.h"
 #include "support/Dialogs.h"
 #include "support/WindowHarness.h"
+#include "ui/widgets/Shell.h"
+#include "ui/widgets/Twips.h"
 
 #include <QDialog>
 #include <QLabel>

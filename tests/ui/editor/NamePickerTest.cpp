@@ -1,6 +1,6 @@
-#include "platform/Modal.h"
 #include "support/Dialogs.h"
 #include "support/WindowHarness.h"
+#include "ui/widgets/Modal.h"
 
 #include <QDialog>
 #include <QListWidget>

@@ -1,7 +1,7 @@
-#include "platform/MessageBox.h"
 #include "store/DateText.h"
 #include "support/Dialogs.h"
 #include "support/WindowHarness.h"
+#include "ui/widgets/MessageBox.h"
 
 #include <QDialog>
 #include <QRadioButton>

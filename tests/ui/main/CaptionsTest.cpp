@@ -1,7 +1,7 @@
-#include "platform/DialogLayout.h"
-#include "platform/Fonts.h"
 #include "support/Dialogs.h"
 #include "support/WindowHarness.h"
+#include "ui/widgets/DialogLayout.h"
+#include "ui/widgets/Fonts.h"
 
 #include <QAbstractButton>
 #include <QApplication>

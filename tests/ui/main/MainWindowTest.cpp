@@ -1,10 +1,10 @@
-#include "platform/MessageBox.h"
-#include "platform/Modal.h"
-#include "platform/Shell.h"
 #include "store/RecordFile.h"
 #include "store/RecordVersions.h"
 #include "support/Dialogs.h"
 #include "support/WindowHarness.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/Modal.h"
+#include "ui/widgets/Shell.h"
 
 #include <QApplication>
 #include <QComboBox>

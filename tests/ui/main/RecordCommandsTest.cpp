@@ -1,8 +1,8 @@
-#include "platform/MessageBox.h"
-#include "platform/Modal.h"
 #include "store/DateText.h"
 #include "support/Dialogs.h"
 #include "support/WindowHarness.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/Modal.h"
 
 #include <QComboBox>
 #include <QDialog>

@@ -1,6 +1,6 @@
-#include "platform/Contrast.h"
 #include "support/WindowHarness.h"
 #include "ui/editor/NamePicker.h"
+#include "ui/widgets/Contrast.h"
 
 #include <QApplication>
 #include <QHeaderView>

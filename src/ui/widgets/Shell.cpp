@@ -1,4 +1,4 @@
-#include "platform/Shell.h"
+#include "ui/widgets/Shell.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -1,7 +1,7 @@
-#include "platform/SettingsStore.h"
+#include "system/SettingsStore.h"
 
 #include "Product.h"
-#include "platform/FileSystem.h"
+#include "system/FileSystem.h"
 
 #include <QFileInfo>
 #include <QSettings>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/EtchedLine.h"
-#include "platform/Twips.h"
+#include "ui/widgets/EtchedLine.h"
+#include "ui/widgets/Twips.h"
 
 #include <QString>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "platform/ListHeader.h"
+#include "ui/widgets/ListHeader.h"
 
 #include <QHeaderView>
 #include <QTableView>

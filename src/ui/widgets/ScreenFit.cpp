@@ -1,4 +1,4 @@
-#include "platform/ScreenFit.h"
+#include "ui/widgets/ScreenFit.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
-#include "platform/FolderLock.h"
+#include "system/FolderLock.h"
 
 #include "Product.h"
-#include "platform/FileSystem.h"
+#include "system/FileSystem.h"
 
 #include <QCoreApplication>
 #include <QFile>

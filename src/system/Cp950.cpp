@@ -1,4 +1,4 @@
-#include "platform/Cp950.h"
+#include "system/Cp950.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,6 +1,6 @@
-#include "platform/DialogLayout.h"
+#include "ui/widgets/DialogLayout.h"
 
-#include "platform/CloseCommand.h"
+#include "ui/widgets/CloseCommand.h"
 
 #include <QPushButton>
 #include <QStyle>

@@ -1,4 +1,4 @@
-#include "platform/Contrast.h"
+#include "ui/widgets/Contrast.h"
 
 #include <QPalette>
 

@@ -1,8 +1,8 @@
-#include "platform/AppDir.h"
+#include "system/ProgramFolder.h"
 
 #include <QCoreApplication>
 
-QString AppDir()
+QString programFolder()
 {
     QString dir = QCoreApplication::applicationDirPath();
     if (!dir.endsWith(u'/'))

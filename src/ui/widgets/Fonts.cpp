@@ -1,4 +1,4 @@
-#include "platform/Fonts.h"
+#include "ui/widgets/Fonts.h"
 
 #include <QApplication>
 #include <QStringList>

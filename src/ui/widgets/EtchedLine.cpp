@@ -1,6 +1,6 @@
-#include "platform/EtchedLine.h"
+#include "ui/widgets/EtchedLine.h"
 
-#include "platform/Contrast.h"
+#include "ui/widgets/Contrast.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "platform/MessageBox.h"
+#include "ui/widgets/MessageBox.h"
 
 #include <QInputDialog>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "platform/CloseCommand.h"
+#include "ui/widgets/CloseCommand.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
