@@ -7,8 +7,8 @@ ShownRecords RecordFilter::apply(const RecordTable& table) const
     const bool allCategories = category == Texts::All;
     ShownRecords shown;
     shown.recordSlots.reserve(table.count());
-    for (int i = 1; i < table.RecordNext(); ++i) {
-        const LoanRecord& r = table[i];
+    for (int slot : table.filledSlots()) {
+        const LoanRecord& r = table[slot];
         if (!allCategories && r.Category != category)
             continue;
         if ((direction == 1 && r.Direction != Texts::LentOut) ||
@@ -17,7 +17,7 @@ ShownRecords RecordFilter::apply(const RecordTable& table) const
         const bool outstanding = r.Status == Texts::NotReturned;
         if ((status == 1 && !outstanding) || (status == 2 && outstanding))
             continue;
-        shown.recordSlots.append(i);
+        shown.recordSlots.append(slot);
         if (outstanding && r.Direction == Texts::LentOut)
             shown.lentOut += Amount::fromText(r.Amount);
         else if (outstanding && r.Direction == Texts::BorrowedIn)

@@ -44,7 +44,7 @@ void normalWindow(WindowHarness& h)
 
 void twoCategories(WindowHarness& h)
 {
-    h.writeListFile(DataStore::TypeFileName, {QStringLiteral("書籍"), QStringLiteral("工具")});
+    h.writeListFile(DataFiles::Categories, {QStringLiteral("書籍"), QStringLiteral("工具")});
 }
 
 QString checkedFonts(WindowHarness& h)

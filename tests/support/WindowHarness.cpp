@@ -27,8 +27,8 @@ WindowHarness::~WindowHarness() = default;
 MainWindow& WindowHarness::start()
 {
     // Records added before the first start reach the window the way the program reads them.
-    if (!window_ && store_->records.count() > 0 && !dir_.exists(DataStore::RecordFileName))
-        dir_.write(DataStore::RecordFileName, RecordFile::serialize(store_->records));
+    if (!window_ && store_->records().count() > 0 && !dir_.exists(DataFiles::Records))
+        dir_.write(DataFiles::Records, RecordFile::serialize(store_->records()));
     window_.reset();
     window_ = std::make_unique<MainWindow>(*store_, *settings_);
     window_->load();
@@ -41,7 +41,7 @@ int WindowHarness::addRecord(const QString& date, const QString& direction, cons
                              const QString& borrower, const QString& content, const QString& amount,
                              const QString& dueDate, const QString& status)
 {
-    return store_->recordRegister.append(
+    return store_->recordRegister().append(
         {date, direction, category, borrower, content, amount, dueDate, status});
 }
 
@@ -50,7 +50,7 @@ void WindowHarness::writeRecordFile(const QList<LoanRecord>& records) const
     RecordTable table;
     for (const LoanRecord& r : records)
         table.append(r);
-    dir_.write(DataStore::RecordFileName, RecordFile::serialize(table));
+    dir_.write(DataFiles::Records, RecordFile::serialize(table));
 }
 
 void WindowHarness::writeListFile(const QString& fileName, const QStringList& names) const

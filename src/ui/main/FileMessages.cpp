@@ -45,9 +45,9 @@ QString problemText(const FileProblem& p)
 }
 
 // Why a data file is not written over without consent, for the question that asks it.
-QString protectionText(const QString& file, DataStore::Protection protection)
+QString protectionText(const QString& file, WriteProtection::Reason protection)
 {
-    if (protection == DataStore::Protection::Unreadable)
+    if (protection == WriteProtection::Reason::Unreadable)
         return QStringLiteral("啟動時無法讀取 %1。").arg(file);
     return QStringLiteral("啟動時 %1 的內容有問題，而且無法另存原來的檔案。").arg(file);
 }
@@ -63,8 +63,8 @@ bool mayWrite(QWidget* parent, DataStore& store, const QString& fileName, const 
               QStringList& notices)
 {
     const QString file = store.path(fileName);
-    const DataStore::Protection protection = store.protection(fileName);
-    if (protection != DataStore::Protection::None) {
+    const WriteProtection::Reason protection = store.protection(fileName);
+    if (protection != WriteProtection::Reason::None) {
         return MessageBox::confirm(
             parent,
             protectionText(file, protection) +
@@ -91,20 +91,19 @@ bool mayWrite(QWidget* parent, DataStore& store, const QString& fileName, const 
 // Whether the record file may be written now.
 bool mayWriteRecordFile(QWidget* parent, DataStore& store, QStringList& notices)
 {
-    if (store.protection(DataStore::LegacyFileName) != DataStore::Protection::None) {
+    if (store.protection(DataFiles::LegacyRecords) != WriteProtection::Reason::None) {
         // A record file would end the legacy file's conversion for good.
-        return store.records.count() > 0 &&
+        return store.records().count() > 0 &&
                MessageBox::confirm(
                    parent,
                    QStringLiteral(
                        "啟動時無法讀取舊版資料檔 %1，它沒有轉換。\n\n是：把目前的資料儲存到 "
                        "%2，以後不再轉換 %1。\n否：這次的變更不會儲存；下次啟動時會再轉換 "
                        "%1。")
-                       .arg(store.path(DataStore::LegacyFileName),
-                            store.path(DataStore::RecordFileName)),
+                       .arg(store.path(DataFiles::LegacyRecords), store.path(DataFiles::Records)),
                    MessageBox::WarningTitle, MessageBox::No);
     }
-    return mayWrite(parent, store, DataStore::RecordFileName, kRecordsNotSaved, notices);
+    return mayWrite(parent, store, DataFiles::Records, kRecordsNotSaved, notices);
 }
 
 } // namespace
@@ -132,9 +131,9 @@ bool writeRecordFile(QWidget* parent, DataStore& store, QStringList& notices)
 {
     if (!mayWriteRecordFile(parent, store, notices))
         return true;
-    const QString file = store.path(DataStore::RecordFileName);
+    const QString file = store.path(DataFiles::Records);
     QString error;
-    while (!store.MainDataClose(&error)) {
+    while (!store.saveRecords(&error)) {
         const MessageBox::Button answer = MessageBox::show(
             parent,
             QStringLiteral("無法寫入 "

@@ -18,7 +18,7 @@ ListCommands::ListCommands(DataStore& store, RecordListPanel& panel, QObject* pa
 void ListCommands::edit(const ListMode& mode)
 {
     // Without an owner window, as the editor has always been shown.
-    ListEditor editor(mode, mode.listIn(store_), store_.recordRegister);
+    ListEditor editor(mode, mode.listIn(store_.lists()), store_.recordRegister());
     connect(&editor, &ListEditor::completed, this,
             [&](const QStringList& names) { keep(mode, names, &editor); });
     open_ = &editor;
@@ -39,7 +39,7 @@ QStringList ListCommands::finishOpenEditor()
 // The list in memory is replaced even when its file cannot be written; the user is told so.
 void ListCommands::keep(const ListMode& mode, const QStringList& names, QWidget* editor)
 {
-    NameList& list = mode.listIn(store_);
+    NameList& list = mode.listIn(store_.lists());
     list.assign(names);
     const QStringList notices = FileMessages::writeListFile(editor, store_, list, mode.fileName);
     if (finishing_) {

@@ -35,7 +35,7 @@ MainWindow::MainWindow(DataStore& store, SettingsStore& settings, QWidget* paren
     setWindowIcon(ProgramIcon::icon());
 
     menus_ = new MainMenus(this);
-    model_ = new RecordListModel(store_.recordRegister, this);
+    model_ = new RecordListModel(store_.recordRegister(), this);
     panel_ = new RecordListPanel(model_, this);
     setCentralWidget(panel_);
     QStatusBar* bar = statusBar();
@@ -69,7 +69,7 @@ void MainWindow::connectCommands()
             [this] { lists_->edit(ListMode::borrowers()); });
     connect(menus_, &MainMenus::fontSizeChosen, this, &MainWindow::setListFont);
     connect(menus_, &MainMenus::showHelp, this,
-            [this] { HelpCommands::openHelpPage(this, store_.AppDir()); });
+            [this] { HelpCommands::openHelpPage(this, store_.folder()); });
     connect(menus_, &MainMenus::showAbout, this, [this] { HelpCommands::showAbout(this); });
     connect(menus_, &MainMenus::checkForUpdates, this,
             [this] { Shell::open(this, Product::UpdatePage, Shell::Show); });
@@ -77,9 +77,9 @@ void MainWindow::connectCommands()
     connect(panel_, &RecordListPanel::filterChanged, this, &MainWindow::showRecords);
     // Slots have moved: the list is shown anew. Before the category filter is filled at start-up
     // there is nothing to show yet; filling it shows the records.
-    connect(&store_.recordRegister, &RecordRegister::recordsRemoved, this,
+    connect(&store_.recordRegister(), &RecordRegister::recordsRemoved, this,
             &MainWindow::showRecords);
-    connect(&store_.recordRegister, &RecordRegister::recordsReloaded, this, [this] {
+    connect(&store_.recordRegister(), &RecordRegister::recordsReloaded, this, [this] {
         if (panel_->categoryCount() > 0)
             showRecords();
     });
@@ -91,14 +91,14 @@ void MainWindow::load()
     settings_->restoreWindow();
     setListFont(settings_->fontSize());
 
-    QList<FileProblem> problems = store_.MainDataInit();
-    problems += store_.loadList(store_.TypeList, DataStore::TypeFileName);
+    QList<FileProblem> problems = store_.loadRecords();
+    problems += store_.loadList(store_.lists().categories, DataFiles::Categories);
     // The filters restored; choosing the category shows the records for the first time.
-    panel_->setCategories(store_.TypeList.names());
+    panel_->setCategories(store_.lists().categories.names());
     const WindowSettings::Filters filters = settings_->filters(panel_->categoryCount());
     panel_->restoreFilters(filters.direction, filters.status, filters.category);
-    problems += store_.loadList(store_.AffairList, DataStore::AffairFileName);
-    problems += store_.loadList(store_.BorrowerList, DataStore::BorrowerFileName);
+    problems += store_.loadList(store_.lists().items, DataFiles::Items);
+    problems += store_.loadList(store_.lists().borrowers, DataFiles::Borrowers);
     FileMessages::report(this, problems);
     if (const QString notice = settings_->startNotice(); !notice.isEmpty() && !shutDown_)
         MessageBox::warning(this, notice);
@@ -107,7 +107,7 @@ void MainWindow::load()
 void MainWindow::MainDataShow()
 {
     const RecordFilter filter = panel_->filter();
-    const ShownRecords shown = filter.apply(store_.records);
+    const ShownRecords shown = filter.apply(store_.records());
     model_->setRows(shown.recordSlots);
     summary_->setText(filter.summary(shown));
 }

@@ -17,8 +17,8 @@ class NamePicker : public ::testing::Test
 protected:
     void SetUp() override
     {
-        h.writeListFile(DataStore::AffairFileName, kItems);
-        h.writeListFile(DataStore::BorrowerFileName, kBorrowers);
+        h.writeListFile(DataFiles::Items, kItems);
+        h.writeListFile(DataFiles::Borrowers, kBorrowers);
         h.start();
     }
 

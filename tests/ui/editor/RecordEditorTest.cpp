@@ -15,7 +15,7 @@ class RecordEditor : public ::testing::Test
 protected:
     WindowHarness h;
 
-    const LoanRecord& last() const { return h.store().records[h.store().records.count()]; }
+    const LoanRecord& last() const { return h.store().records()[h.store().records().count()]; }
 
     static QStringList messages()
     {
@@ -68,7 +68,7 @@ TEST_F(RecordEditor, ReportsOnlyTheFirstFaultInTheFixedOrder)
         EXPECT_EQ(shown.icon, MessageBox::Exclamation);
         EXPECT_EQ(shown.buttons, MessageBox::Buttons(MessageBox::Ok));
     }
-    EXPECT_EQ(h.store().records.count(), 0);
+    EXPECT_EQ(h.store().records().count(), 0);
 }
 
 TEST_F(RecordEditor, RemovedQuotesStayRemovedAfterAFailedCheck)
@@ -95,7 +95,7 @@ TEST_F(RecordEditor, RemovedQuotesStayRemovedAfterAFailedCheck)
     EXPECT_EQ(content, "筆電");
     EXPECT_EQ(category, "工具");
     EXPECT_TRUE(quotesOnly.isEmpty());
-    EXPECT_EQ(h.store().records.count(), 0);
+    EXPECT_EQ(h.store().records().count(), 0);
 }
 
 TEST_F(RecordEditor, AFullTableRefusesNewRecordsButStillAllowsEditing)
@@ -106,10 +106,10 @@ TEST_F(RecordEditor, AFullTableRefusesNewRecordsButStillAllowsEditing)
     EXPECT_FALSE(h.enterNew());
     EXPECT_EQ(messages(),
               QStringList({"最多只能新增 10000 筆資料，請刪除已歸還的過時資料以清出空間"}));
-    EXPECT_EQ(h.store().records.RecordNext(), RecordTable::Capacity + 1);
+    EXPECT_EQ(h.store().records().count(), RecordTable::Capacity);
 
     EXPECT_TRUE(h.editRow(0, [](QDialog& d) { typeText(d, "Text1", "改過"); }));
-    EXPECT_EQ(h.store().records[1].Borrower, "改過");
+    EXPECT_EQ(h.store().records()[1].Borrower, "改過");
     EXPECT_EQ(MessageBox::history().size(), 1);
 }
 
@@ -125,13 +125,13 @@ TEST_F(RecordEditor, TextOutsideTheCodePageIsRefusedAndNothingStored)
         }));
     EXPECT_EQ(messages(), QStringList({"分類含有無法儲存的字元", "借用人含有無法儲存的字元",
                                        "借用內容含有無法儲存的字元"}));
-    EXPECT_EQ(h.store().records.count(), 0);
+    EXPECT_EQ(h.store().records().count(), 0);
     EXPECT_EQ(h.rows(), 0);
 }
 
 TEST_F(RecordEditor, StoresTheEntryAsTypedWithDatesAndAmountInTheirStoredForms)
 {
-    h.writeListFile(DataStore::TypeFileName, {"Books"});
+    h.writeListFile(DataFiles::Categories, {"Books"});
     h.start();
     ASSERT_TRUE(h.enterNew([](QDialog& d) {
         typeText(d, "Text0", "2026/3/4");
@@ -165,7 +165,7 @@ TEST_F(RecordEditor, StatusFollowsTheTickAndTheReturnDateBox)
     EXPECT_EQ(statusOf(false, "2026/3/4"), "未歸還");
     EXPECT_EQ(statusOf(true, ""), "已歸還");
     EXPECT_EQ(statusOf(true, "2026/3/4"), "2026/03/04");
-    EXPECT_EQ(h.store().records.count(), 3);
+    EXPECT_EQ(h.store().records().count(), 3);
     // An invalid return date is refused even when the tick is off; unticking empties the box.
     QString unticked;
     EXPECT_FALSE(h.enterNew([&](QDialog& d) {
@@ -190,9 +190,9 @@ TEST_F(RecordEditor, CancelLeavesTablesAndListUntouched)
         clickButton(d, "Check3");
         clickButton(d, "Command2");
     }));
-    EXPECT_EQ(h.store().records.count(), 1);
-    EXPECT_EQ(h.store().AffairList.count(), 0);
-    EXPECT_EQ(h.store().BorrowerList.count(), 0);
+    EXPECT_EQ(h.store().records().count(), 1);
+    EXPECT_EQ(h.store().lists().items.count(), 0);
+    EXPECT_EQ(h.store().lists().borrowers.count(), 0);
     EXPECT_EQ(h.rows(), 1);
     EXPECT_EQ(h.statusText(), status);
 }
@@ -207,8 +207,8 @@ TEST_F(RecordEditor, TickedNamesJoinTheirListsEvenWhenAlreadyThere)
             clickButton(d, "Check3");
         });
     }
-    EXPECT_EQ(h.store().AffairList.names(), QStringList({"雨傘", "雨傘"}));
-    EXPECT_EQ(h.store().BorrowerList.names(), QStringList({"王小明", "王小明"}));
+    EXPECT_EQ(h.store().lists().items.names(), QStringList({"雨傘", "雨傘"}));
+    EXPECT_EQ(h.store().lists().borrowers.names(), QStringList({"王小明", "王小明"}));
 }
 
 TEST_F(RecordEditor, AFullItemListKeepsTheRecordButNotTheName)
@@ -216,7 +216,7 @@ TEST_F(RecordEditor, AFullItemListKeepsTheRecordButNotTheName)
     QStringList items;
     for (int i = 0; i < 2500; ++i)
         items.append(QString::number(i));
-    h.writeListFile(DataStore::AffairFileName, items);
+    h.writeListFile(DataFiles::Items, items);
     h.start();
     EXPECT_TRUE(h.enterNew([](QDialog& d) {
         typeText(d, "Text2", "雨傘");
@@ -224,8 +224,8 @@ TEST_F(RecordEditor, AFullItemListKeepsTheRecordButNotTheName)
         clickButton(d, "Check3");
     }));
     EXPECT_EQ(last().Content, "雨傘");
-    EXPECT_EQ(h.store().AffairList.names(), items);
-    EXPECT_EQ(h.store().BorrowerList.names(), QStringList({"王小明"}));
+    EXPECT_EQ(h.store().lists().items.names(), items);
+    EXPECT_EQ(h.store().lists().borrowers.names(), QStringList({"王小明"}));
     ASSERT_EQ(MessageBox::history().size(), 1);
     EXPECT_EQ(MessageBox::history()[0].title, "注意");
     EXPECT_EQ(MessageBox::history()[0].text, "最多只能增加2500筆物品，「雨傘」沒有加入物品清單");

@@ -23,7 +23,7 @@ LoanRecord loan(const QString& category, const QString& direction = "借出",
 QStringList categories(const RecordTable& records)
 {
     QStringList list;
-    for (int i = 1; i < records.RecordNext(); ++i)
+    for (int i : records.filledSlots())
         list.append(records[i].Category);
     return list;
 }
@@ -49,8 +49,8 @@ void runListEditor(const WindowHarness& h, const char* command,
 TEST(ListEditor, EachCommandShowsItsWholeListInAFixedWindowOnlyItsButtonCloses)
 {
     WindowHarness h;
-    h.writeListFile(DataStore::TypeFileName, {"乙", "全部", "甲"});
-    h.writeListFile(DataStore::BorrowerFileName, {"王", "李"});
+    h.writeListFile(DataFiles::Categories, {"乙", "全部", "甲"});
+    h.writeListFile(DataFiles::Borrowers, {"王", "李"});
     h.start();
     const struct
     {
@@ -89,11 +89,11 @@ TEST(ListEditor, EachListStopsAtItsLimit)
         QString prompt;
         QString full;
     } cases[] = {
-        {"Set_Type", DataStore::TypeFileName, 500, "請輸入您要新增的分類名稱",
+        {"Set_Type", DataFiles::Categories, 500, "請輸入您要新增的分類名稱",
          "最多只能增加500筆分類"},
-        {"Set_Affair", DataStore::AffairFileName, 2500, "請輸入您要新增的物品名稱",
+        {"Set_Affair", DataFiles::Items, 2500, "請輸入您要新增的物品名稱",
          "最多只能增加2500筆物品"},
-        {"Set_Borrower", DataStore::BorrowerFileName, 500, "請輸入您要新增的借用人名稱",
+        {"Set_Borrower", DataFiles::Borrowers, 500, "請輸入您要新增的借用人名稱",
          "最多只能增加500筆借用人"},
     };
     for (const auto& c : cases) {
@@ -126,7 +126,7 @@ TEST(ListEditor, EachListStopsAtItsLimit)
 TEST(ListEditor, AddedNamesKeepDuplicatesLoseQuotesAndNeedTheCodePage)
 {
     WindowHarness h;
-    h.writeListFile(DataStore::TypeFileName, {"書"});
+    h.writeListFile(DataFiles::Categories, {"書"});
     h.writeRecordFile({loan("書")});
     h.start();
     // An empty answer (Cancel gives one) and an answer of quotes alone add nothing.
@@ -141,9 +141,9 @@ TEST(ListEditor, AddedNamesKeepDuplicatesLoseQuotesAndNeedTheCodePage)
         EXPECT_EQ(entriesOf(list), QStringList({"書", "書", "漫畫書"}));
         clickButton(e, "Command1");
     });
-    EXPECT_EQ(h.store().TypeList.names(), QStringList({"書", "書", "漫畫書"}));
-    EXPECT_EQ(h.dir().read(DataStore::TypeFileName), big5("\"書\"\r\n\"書\"\r\n\"漫畫書\"\r\n"));
-    EXPECT_EQ(h.store().records[1].Category, "書");
+    EXPECT_EQ(h.store().lists().categories.names(), QStringList({"書", "書", "漫畫書"}));
+    EXPECT_EQ(h.dir().read(DataFiles::Categories), big5("\"書\"\r\n\"書\"\r\n\"漫畫書\"\r\n"));
+    EXPECT_EQ(h.store().records()[1].Category, "書");
     const QList<MessageBox::Shown>& shown = MessageBox::history();
     ASSERT_EQ(shown.size(), 8);
     for (int i : {5, 7}) {
@@ -160,7 +160,7 @@ class Categories : public ::testing::Test
 protected:
     void SetUp() override
     {
-        h.writeListFile(DataStore::TypeFileName, {"Book", "Pen"});
+        h.writeListFile(DataFiles::Categories, {"Book", "Pen"});
         h.writeRecordFile({loan("Book"), loan("book"), loan("Book", "借入"), loan("Pen")});
         h.start();
         h.click("Option1_1");
@@ -179,7 +179,7 @@ TEST_F(Categories, RenameReachesHiddenRecordsAtOnceButNotOtherLetterCase)
         clickButton(e, "Command3");
         EXPECT_EQ(entriesOf(list), QStringList({"Books", "Pen"}));
         EXPECT_EQ(selectedEntry(list), 0);
-        EXPECT_EQ(categories(h.store().records), QStringList({"Books", "book", "Books", "Pen"}));
+        EXPECT_EQ(categories(h.store().records()), QStringList({"Books", "book", "Books", "Pen"}));
     });
     ASSERT_EQ(MessageBox::history().size(), 1);
     const MessageBox::Shown& box = MessageBox::history()[0];
@@ -209,12 +209,12 @@ TEST_F(Categories, DeleteMovesItsRecordsToUncategorisedOnlyOnYes)
         clickEntry(list, 0);
         clickButton(e, "Command4");
         EXPECT_EQ(entriesOf(list), QStringList({"Book", "Pen"}));
-        EXPECT_EQ(categories(h.store().records).first(), "Book");
+        EXPECT_EQ(categories(h.store().records()).first(), "Book");
         clickButton(e, "Command4");
         EXPECT_EQ(entriesOf(list), QStringList{"Pen"});
         EXPECT_EQ(selectedEntry(list), -1);
     });
-    EXPECT_EQ(categories(h.store().records), QStringList({"未分類", "book", "未分類", "Pen"}));
+    EXPECT_EQ(categories(h.store().records()), QStringList({"未分類", "book", "未分類", "Pen"}));
     ASSERT_EQ(MessageBox::history().size(), 2);
     for (const MessageBox::Shown& box : MessageBox::history()) {
         EXPECT_EQ(box.text, "這個分類的資料將會移到<未分類>，確定刪除這個分類嗎？");
@@ -233,7 +233,7 @@ TEST_F(Categories, WithoutASelectionNothingHappensAndNothingIsShown)
         EXPECT_EQ(entriesOf(list), QStringList({"Book", "Pen"}));
     });
     EXPECT_TRUE(MessageBox::history().isEmpty());
-    EXPECT_EQ(categories(h.store().records), QStringList({"Book", "book", "Book", "Pen"}));
+    EXPECT_EQ(categories(h.store().records()), QStringList({"Book", "book", "Book", "Pen"}));
 }
 
 TEST(ListEditor, ItemAndBorrowerEditsLeaveEveryRecordAlone)
@@ -241,10 +241,10 @@ TEST(ListEditor, ItemAndBorrowerEditsLeaveEveryRecordAlone)
     WindowHarness h;
     // Every field that could be mistaken for the name holds it.
     h.writeRecordFile({loan("雨傘", "借出", "雨傘"), loan("王", "借入", "王")});
-    h.writeListFile(DataStore::AffairFileName, {"雨傘"});
-    h.writeListFile(DataStore::BorrowerFileName, {"王"});
+    h.writeListFile(DataFiles::Items, {"雨傘"});
+    h.writeListFile(DataFiles::Borrowers, {"王"});
     h.start();
-    const QByteArray before = h.dir().read(DataStore::RecordFileName);
+    const QByteArray before = h.dir().read(DataFiles::Records);
     for (const char* command : {"Set_Affair", "Set_Borrower"}) {
         MessageBox::clearHistory();
         MessageBox::setNextInput("新名");
@@ -262,13 +262,13 @@ TEST(ListEditor, ItemAndBorrowerEditsLeaveEveryRecordAlone)
         EXPECT_EQ(MessageBox::history()[1].title, "刪除");
     }
     ASSERT_TRUE(h.window().close());
-    EXPECT_EQ(h.dir().read(DataStore::RecordFileName), before);
+    EXPECT_EQ(h.dir().read(DataFiles::Records), before);
 }
 
 TEST(ListEditor, MovesStopAtTheEndsAndTheFileKeepsTheShownOrder)
 {
     WindowHarness h;
-    h.writeListFile(DataStore::BorrowerFileName, {"甲", "乙", "丙"});
+    h.writeListFile(DataFiles::Borrowers, {"甲", "乙", "丙"});
     h.start();
     runListEditor(h, "Set_Borrower", [&](QDialog& e, QListWidget* list) {
         clickEntry(list, 0);
@@ -288,7 +288,7 @@ TEST(ListEditor, MovesStopAtTheEndsAndTheFileKeepsTheShownOrder)
         EXPECT_EQ(selectedEntry(list), 1);
         clickButton(e, "Command1");
     });
-    EXPECT_EQ(h.dir().read(DataStore::BorrowerFileName), big5("\"甲\"\r\n\"丙\"\r\n\"乙\"\r\n"));
+    EXPECT_EQ(h.dir().read(DataFiles::Borrowers), big5("\"甲\"\r\n\"丙\"\r\n\"乙\"\r\n"));
     EXPECT_TRUE(MessageBox::history().isEmpty());
 }
 
@@ -297,9 +297,9 @@ TEST(ListEditor, MovesStopAtTheEndsAndTheFileKeepsTheShownOrder)
 TEST(ListEditor, DoneWritesEachListFileByteForByteAndCloses)
 {
     WindowHarness h;
-    h.writeListFile(DataStore::TypeFileName, {"書籍", "3C, 電子"});
-    h.writeListFile(DataStore::AffairFileName, {"雨傘", "甲"});
-    h.writeListFile(DataStore::BorrowerFileName, {" 陳大文 "});
+    h.writeListFile(DataFiles::Categories, {"書籍", "3C, 電子"});
+    h.writeListFile(DataFiles::Items, {"雨傘", "甲"});
+    h.writeListFile(DataFiles::Borrowers, {" 陳大文 "});
     h.start();
     const struct
     {
@@ -327,7 +327,7 @@ TEST(ListEditor, DoneWritesEachListFileByteForByteAndCloses)
         ASSERT_TRUE(h.dir().exists(c.file));
         EXPECT_EQ(h.dir().read(c.file), c.bytes) << c.file.toStdString();
     }
-    EXPECT_EQ(h.store().AffairList.count(), 0);
+    EXPECT_EQ(h.store().lists().items.count(), 0);
     EXPECT_EQ(MessageBox::history().size(), 2) << "the two deletions' questions alone";
 }
 
@@ -342,11 +342,11 @@ TEST(ListEditor, DoneKeepsAListFileChangedOutsideBesideItFirst)
     {
         const char* command;
         QString file;
-        NameList DataStore::*list;
+        NameList ReferenceLists::*list;
     } cases[] = {
-        {"Set_Type", DataStore::TypeFileName, &DataStore::TypeList},
-        {"Set_Affair", DataStore::AffairFileName, &DataStore::AffairList},
-        {"Set_Borrower", DataStore::BorrowerFileName, &DataStore::BorrowerList},
+        {"Set_Type", DataFiles::Categories, &ReferenceLists::categories},
+        {"Set_Affair", DataFiles::Items, &ReferenceLists::items},
+        {"Set_Borrower", DataFiles::Borrowers, &ReferenceLists::borrowers},
     };
     for (const auto& c : cases)
         h.writeListFile(c.file, {"甲", "乙"});
@@ -363,7 +363,7 @@ TEST(ListEditor, DoneKeepsAListFileChangedOutsideBesideItFirst)
                 clickButton(e, "Command1");
             });
             EXPECT_EQ(h.dir().read(c.file),
-                      big5("\"" + (h.store().*c.list).names().join("\"\r\n\"") + "\"\r\n"));
+                      big5("\"" + (h.store().lists().*c.list).names().join("\"\r\n\"") + "\"\r\n"));
             EXPECT_EQ(h.dir().read(c.file + ".bak"), outside);
             EXPECT_FALSE(h.dir().exists(c.file + ".bak2"));
             ASSERT_EQ(MessageBox::history().size(), changed ? 2 : 1) << "the name's input box";
@@ -376,7 +376,7 @@ TEST(ListEditor, DoneKeepsAListFileChangedOutsideBesideItFirst)
 TEST(ListEditor, DoneOnTheCategoriesRebuildsTheFilterAndTheRecordList)
 {
     WindowHarness h;
-    h.writeListFile(DataStore::TypeFileName, {"Book", "Pen"});
+    h.writeListFile(DataFiles::Categories, {"Book", "Pen"});
     h.writeRecordFile({loan("Book"), loan("Pen", "借入"), loan("Pen"), loan("Cup")});
     h.start();
     h.click("Option1_1");
@@ -403,7 +403,7 @@ TEST(ListEditor, DoneOnTheCategoriesRebuildsTheFilterAndTheRecordList)
 TEST(ListEditor, DoneOnItemsOrBorrowersLeavesTheRecordListAsItIs)
 {
     WindowHarness h;
-    h.writeListFile(DataStore::TypeFileName, {"Book"});
+    h.writeListFile(DataFiles::Categories, {"Book"});
     h.writeRecordFile({loan("Book"), loan("Book"), loan("Book"), loan("Pen")});
     h.start();
     h.chooseCategory("Book");
@@ -417,8 +417,8 @@ TEST(ListEditor, DoneOnItemsOrBorrowersLeavesTheRecordListAsItIs)
             clickButton(e, "Command1");
         });
     }
-    EXPECT_EQ(h.store().AffairList.names(), QStringList{"新名"});
-    EXPECT_EQ(h.store().BorrowerList.names(), QStringList{"新名"});
+    EXPECT_EQ(h.store().lists().items.names(), QStringList{"新名"});
+    EXPECT_EQ(h.store().lists().borrowers.names(), QStringList{"新名"});
     EXPECT_EQ(h.selectedRow(), 0);
     EXPECT_TRUE(h.isTicked(1));
     EXPECT_EQ(h.categoryEntries(), entries);
@@ -430,7 +430,7 @@ TEST(ListEditor, DoneOnItemsOrBorrowersLeavesTheRecordListAsItIs)
 TEST(ListEditor, EndedWhileOpenTheEditorFinishesBeforeTheRecordsAreWritten)
 {
     WindowHarness h;
-    h.writeListFile(DataStore::TypeFileName, {"工具"});
+    h.writeListFile(DataFiles::Categories, {"工具"});
     h.writeRecordFile({loan("工具")});
     auto& w = h.start();
     MessageBox::setNextInput("器材");
@@ -441,8 +441,8 @@ TEST(ListEditor, EndedWhileOpenTheEditorFinishesBeforeTheRecordsAreWritten)
         EXPECT_FALSE(e.isVisible());
     });
     EXPECT_TRUE(w.hasShutDown());
-    EXPECT_EQ(h.dir().read(DataStore::TypeFileName), big5("\"器材\"\r\n"));
-    EXPECT_TRUE(h.dir().read(DataStore::RecordFileName).contains(big5("\"器材\"")));
+    EXPECT_EQ(h.dir().read(DataFiles::Categories), big5("\"器材\"\r\n"));
+    EXPECT_TRUE(h.dir().read(DataFiles::Records).contains(big5("\"器材\"")));
 }
 
 } // namespace

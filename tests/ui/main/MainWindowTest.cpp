@@ -69,7 +69,7 @@ TEST(MainWindow, FirstRunStartsWithTheDefaults)
 TEST(MainWindow, SettingsComeBackAtTheNextStart)
 {
     WindowHarness h;
-    h.writeListFile(DataStore::TypeFileName, {"甲", "書"});
+    h.writeListFile(DataFiles::Categories, {"甲", "書"});
     LoanRecord returned = record("李");
     returned.Status = "已歸還";
     h.writeRecordFile({record("王"), returned});
@@ -123,18 +123,18 @@ TEST(MainWindow, WhatTheCloseCouldNotKeepIsToldOnceAfterTheSave)
 {
     WindowHarness h;
     ASSERT_TRUE(QDir(h.dir().settingsDir()).mkpath("Tovi.ini"));
-    h.dir().write(DataStore::RecordFileName, {});
+    h.dir().write(DataFiles::Records, {});
     h.dir().write(RecordVersions::FolderName, "a file where the folder would be");
     auto& w = h.start();
     h.trigger("View_Font12");
     EXPECT_TRUE(MessageBox::history().isEmpty()) << "not at every font change";
-    h.store().recordRegister.append(record("王"));
+    h.store().recordRegister().append(record("王"));
     w.close();
     ASSERT_EQ(MessageBox::history().size(), 2);
     EXPECT_TRUE(MessageBox::history().at(0).text.contains(RecordVersions::FolderName));
     EXPECT_TRUE(MessageBox::history().at(1).text.contains("Tovi.ini"));
     EXPECT_TRUE(w.hasShutDown());
-    EXPECT_FALSE(h.dir().read(DataStore::RecordFileName).isEmpty());
+    EXPECT_FALSE(h.dir().read(DataFiles::Records).isEmpty());
 }
 
 // ---- the data files at start-up and at the close -----------------------------------------
@@ -144,57 +144,57 @@ TEST(MainWindow, TheCloseAndQuitWriteTheRecordFileOnce)
     for (const bool viaMenu : {false, true}) {
         WindowHarness h;
         auto& w = h.start();
-        EXPECT_FALSE(h.dir().exists(DataStore::RecordFileName));
+        EXPECT_FALSE(h.dir().exists(DataFiles::Records));
         if (viaMenu) {
-            h.store().recordRegister.append(record("王"));
+            h.store().recordRegister().append(record("王"));
             h.trigger("Data_Quit");
         } else {
             w.close();
         }
         EXPECT_TRUE(w.hasShutDown());
-        ASSERT_TRUE(h.dir().exists(DataStore::RecordFileName));
-        EXPECT_EQ(h.dir().read(DataStore::RecordFileName), viaMenu ? kRecordLine : QByteArray());
+        ASSERT_TRUE(h.dir().exists(DataFiles::Records));
+        EXPECT_EQ(h.dir().read(DataFiles::Records), viaMenu ? kRecordLine : QByteArray());
         // Later close requests do not run the shut-down again.
-        h.store().recordRegister.append(record("李"));
+        h.store().recordRegister().append(record("李"));
         w.close();
-        EXPECT_EQ(h.dir().read(DataStore::RecordFileName), viaMenu ? kRecordLine : QByteArray());
+        EXPECT_EQ(h.dir().read(DataFiles::Records), viaMenu ? kRecordLine : QByteArray());
     }
 }
 
 TEST(MainWindow, UnreadableRecordFileIsNotOverwrittenWithoutConsent)
 {
     WindowHarness h;
-    QDir(h.dir().dir()).mkdir(DataStore::RecordFileName);
+    QDir(h.dir().dir()).mkdir(DataFiles::Records);
     auto& w = h.start();
     ASSERT_EQ(MessageBox::history().size(), 1);
-    EXPECT_TRUE(MessageBox::history()[0].text.contains(h.dir().path(DataStore::RecordFileName)));
+    EXPECT_TRUE(MessageBox::history()[0].text.contains(h.dir().path(DataFiles::Records)));
     EXPECT_EQ(h.rows(), 0);
     MessageBox::clearHistory();
     // Return on the question keeps the file.
     EXPECT_TRUE(w.close());
     ASSERT_EQ(MessageBox::history().size(), 1);
     EXPECT_EQ(MessageBox::history()[0].buttons, MessageBox::Yes | MessageBox::No);
-    EXPECT_TRUE(QFileInfo(h.dir().path(DataStore::RecordFileName)).isDir());
+    EXPECT_TRUE(QFileInfo(h.dir().path(DataFiles::Records)).isDir());
 }
 
 TEST(MainWindow, UnreadableLegacyFileIsNamedAndStaysConvertibleUnlessTheUserAgrees)
 {
     for (const int records : {0, 1, 2}) {
         WindowHarness h;
-        QDir(h.dir().dir()).mkdir(DataStore::LegacyFileName);
+        QDir(h.dir().dir()).mkdir(DataFiles::LegacyRecords);
         auto& w = h.start();
         MessageBox::clearHistory();
         for (int i = 0; i < records; ++i)
-            h.store().recordRegister.append(record("王"));
+            h.store().recordRegister().append(record("王"));
         // No records: nothing to ask. One: Return keeps it convertible. Two: the user agrees.
         if (records == 2)
             MessageBox::setNextAnswer(MessageBox::Yes);
         EXPECT_TRUE(w.close());
         ASSERT_EQ(MessageBox::history().size(), records == 0 ? 0 : 1);
         if (records > 0) {
-            EXPECT_TRUE(shownTexts()[0].contains(h.dir().path(DataStore::LegacyFileName)));
+            EXPECT_TRUE(shownTexts()[0].contains(h.dir().path(DataFiles::LegacyRecords)));
         }
-        EXPECT_EQ(h.dir().exists(DataStore::RecordFileName), records == 2) << records;
+        EXPECT_EQ(h.dir().exists(DataFiles::Records), records == 2) << records;
     }
 }
 
@@ -206,23 +206,21 @@ TEST(MainWindow, RecordFileChangedOutsideIsKeptBesideItBeforeTheClose)
         if (change < 3)
             h.writeRecordFile({record("王")});
         auto& w = h.start();
-        const QString file = h.dir().path(DataStore::RecordFileName);
-        QByteArray outside = h.dir().read(DataStore::RecordFileName);
+        const QString file = h.dir().path(DataFiles::Records);
+        QByteArray outside = h.dir().read(DataFiles::Records);
         if (change == 2) {
             const QDateTime time = QFileInfo(file).lastModified();
-            h.dir().write(DataStore::RecordFileName, outside.replace(big5("王"), big5("李")));
+            h.dir().write(DataFiles::Records, outside.replace(big5("王"), big5("李")));
             QFile written(file);
             ASSERT_TRUE(written.open(QIODevice::Append) &&
                         written.setFileTime(time, QFileDevice::FileModificationTime));
         } else if (change != 0) {
             outside = big5("\"2026/02/03\",\"借入\",\"\",\"李\",\"\",\"\",\"\",\"\"\r\n");
-            h.dir().write(DataStore::RecordFileName, outside);
+            h.dir().write(DataFiles::Records, outside);
         }
         ASSERT_TRUE(w.close());
-        EXPECT_EQ(h.dir().read(DataStore::RecordFileName),
-                  RecordFile::serialize(h.store().records));
-        EXPECT_EQ(h.dir().read(DataStore::RecordFileName + ".bak"),
-                  change == 0 ? QByteArray() : outside);
+        EXPECT_EQ(h.dir().read(DataFiles::Records), RecordFile::serialize(h.store().records()));
+        EXPECT_EQ(h.dir().read(DataFiles::Records + ".bak"), change == 0 ? QByteArray() : outside);
         ASSERT_EQ(MessageBox::history().size(), change == 0 ? 0 : 1) << change;
         EXPECT_TRUE(change == 0 || shownTexts()[0].contains(file + ".bak"));
         MessageBox::clearHistory();
@@ -251,18 +249,18 @@ TEST(MainWindow, AtASessionsEndTheRecordsAreWrittenBeforeAnythingIsTold)
 {
     WindowHarness h;
     h.writeRecordFile({record("王")});
-    h.writeListFile(DataStore::BorrowerFileName, {"甲", "乙"});
+    h.writeListFile(DataFiles::Borrowers, {"甲", "乙"});
     auto& w = h.start();
-    h.store().recordRegister.append(record("李"));
+    h.store().recordRegister().append(record("李"));
     const QByteArray outside = big5("\"外部\"\r\n");
-    h.dir().write(DataStore::RecordFileName, outside);
+    h.dir().write(DataFiles::Records, outside);
 
     QList<Told> told;
     g_told = &told;
-    g_recordFile = h.dir().path(DataStore::RecordFileName);
+    g_recordFile = h.dir().path(DataFiles::Records);
     const QtMessageHandler previous = qInstallMessageHandler(keepTold);
     onNextDialog("SetForm", [&](QDialog&) {
-        h.dir().write(DataStore::BorrowerFileName, outside);
+        h.dir().write(DataFiles::Borrowers, outside);
         w.endBySession();
     });
     h.trigger("Set_Borrower");
@@ -271,13 +269,13 @@ TEST(MainWindow, AtASessionsEndTheRecordsAreWrittenBeforeAnythingIsTold)
     EXPECT_TRUE(w.hasShutDown());
     EXPECT_TRUE(MessageBox::history().isEmpty());
     ASSERT_EQ(told.size(), 2);
-    EXPECT_TRUE(told[0].text.contains(h.dir().path(DataStore::BorrowerFileName) + ".bak"));
-    EXPECT_TRUE(told[1].text.contains(h.dir().path(DataStore::RecordFileName) + ".bak"));
+    EXPECT_TRUE(told[0].text.contains(h.dir().path(DataFiles::Borrowers) + ".bak"));
+    EXPECT_TRUE(told[1].text.contains(h.dir().path(DataFiles::Records) + ".bak"));
     for (const Told& t : told)
-        EXPECT_EQ(t.recordFile, RecordFile::serialize(h.store().records)) << "written first";
-    EXPECT_EQ(h.dir().read(DataStore::RecordFileName + ".bak"), outside);
-    EXPECT_EQ(h.dir().read(DataStore::BorrowerFileName + ".bak"), outside);
-    EXPECT_EQ(h.dir().read(DataStore::BorrowerFileName), big5("\"甲\"\r\n\"乙\"\r\n"));
+        EXPECT_EQ(t.recordFile, RecordFile::serialize(h.store().records())) << "written first";
+    EXPECT_EQ(h.dir().read(DataFiles::Records + ".bak"), outside);
+    EXPECT_EQ(h.dir().read(DataFiles::Borrowers + ".bak"), outside);
+    EXPECT_EQ(h.dir().read(DataFiles::Borrowers), big5("\"甲\"\r\n\"乙\"\r\n"));
 }
 
 // A question that guards a file is still asked at a session's end, but not for ever: left
@@ -293,9 +291,9 @@ TEST(MainWindow, AtASessionsEndAnUnansweredQuestionKeepsTheFile)
     for (const QList<MessageBox::Button>& answers : cases) {
         MessageBox::clearHistory();
         WindowHarness h;
-        ASSERT_TRUE(QDir(h.dir().dir()).mkdir(DataStore::RecordFileName));
+        ASSERT_TRUE(QDir(h.dir().dir()).mkdir(DataFiles::Records));
         auto& w = h.start();
-        h.store().recordRegister.append(record("李"));
+        h.store().recordRegister().append(record("李"));
         MessageBox::clearHistory();
         for (const MessageBox::Button answer : answers)
             MessageBox::setNextAnswer(answer);
@@ -304,7 +302,7 @@ TEST(MainWindow, AtASessionsEndAnUnansweredQuestionKeepsTheFile)
         ASSERT_EQ(MessageBox::history().size(), answers.size());
         for (const MessageBox::Shown& box : MessageBox::history())
             EXPECT_EQ(box.timeLimit, MainWindow::kSessionAnswerTime);
-        EXPECT_TRUE(QFileInfo(h.dir().path(DataStore::RecordFileName)).isDir());
+        EXPECT_TRUE(QFileInfo(h.dir().path(DataFiles::Records)).isDir());
     }
 }
 
@@ -314,25 +312,25 @@ TEST(MainWindow, OverfullFilesAreReportedAndKept)
     QStringList names;
     for (int i = 0; i < 501; ++i)
         names << QStringLiteral("人%1").arg(i);
-    h.writeListFile(DataStore::BorrowerFileName, names);
+    h.writeListFile(DataFiles::Borrowers, names);
     h.start();
-    EXPECT_EQ(h.store().BorrowerList.count(), 500);
-    const QString file = h.dir().path(DataStore::BorrowerFileName);
+    EXPECT_EQ(h.store().lists().borrowers.count(), 500);
+    const QString file = h.dir().path(DataFiles::Borrowers);
     ASSERT_EQ(shownTexts().size(), 1);
     EXPECT_TRUE(shownTexts()[0].contains("檔案 " + file + " 的資料超過"));
     EXPECT_TRUE(shownTexts()[0].contains(file + ".bak"));
-    EXPECT_TRUE(h.dir().exists(DataStore::BorrowerFileName + ".bak"));
+    EXPECT_TRUE(h.dir().exists(DataFiles::Borrowers + ".bak"));
 }
 
 TEST(MainWindow, LegacyRegisterIsConvertedAtStartUp)
 {
     WindowHarness h;
-    h.dir().write(DataStore::LegacyFileName,
+    h.dir().write(DataFiles::LegacyRecords,
                   big5("\"2020/05/06\",\"借入\",\"書\",\"陳\",\"字典\",\"已歸還\"\r\n"));
     auto& w = h.start();
     EXPECT_EQ(h.rows(), 1);
     EXPECT_EQ(h.cell(0, 7), "已歸還");
-    EXPECT_TRUE(h.dir().exists(DataStore::LegacyKeptName));
+    EXPECT_TRUE(h.dir().exists(DataFiles::LegacyKept));
     // The file just written is the program's own: the close writes over it without a word.
     EXPECT_TRUE(w.close());
     EXPECT_TRUE(MessageBox::history().isEmpty());

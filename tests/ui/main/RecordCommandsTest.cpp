@@ -59,8 +59,8 @@ protected:
     QStringList borrowersInTable() const
     {
         QStringList names;
-        for (int i = 1; i < h.store().records.RecordNext(); ++i)
-            names.append(h.store().records[i].Borrower);
+        for (int i : h.store().records().filledSlots())
+            names.append(h.store().records()[i].Borrower);
         return names;
     }
 
@@ -83,7 +83,7 @@ protected:
 
 TEST_F(RecordCommands, NewOpensAnEmptyEditorWithTodayAndTheCategoryTheFilterShows)
 {
-    h.writeListFile(DataStore::TypeFileName, {"甲", "全部", "乙"});
+    h.writeListFile(DataFiles::Categories, {"甲", "全部", "乙"});
     h.start();
     const Opened o = editorOpenedBy([&] { h.trigger("Data_New"); });
     EXPECT_EQ(o.title, "新增資料");
@@ -104,7 +104,7 @@ TEST_F(RecordCommands, NewOpensAnEmptyEditorWithTodayAndTheCategoryTheFilterShow
 
 TEST_F(RecordCommands, ADoubleClickOnARowEditsThatRecord)
 {
-    h.writeListFile(DataStore::TypeFileName, {"甲"});
+    h.writeListFile(DataFiles::Categories, {"甲"});
     h.addRecord("2026/01/01", "借出", "甲", "一", "", "", "", "已歸還");
     h.addRecord("2026/02/03", "借入", "自訂", "二", "書\r\n筆", "30", "2026/05/01", "2024/01/05");
     h.addRecord("2026/03/01", "借出", "甲", "三", "", "", "", "未歸還");
@@ -147,7 +147,7 @@ TEST_F(RecordCommands, ADoubleClickOffTheRowsOpensNothing)
 // Enter, keypad Enter and F2 do what a double-click does, on the row the arrow keys reached.
 TEST_F(RecordCommands, EnterOrF2OnTheCurrentRowEditsThatRecord)
 {
-    h.writeListFile(DataStore::TypeFileName, {"甲", "乙"});
+    h.writeListFile(DataFiles::Categories, {"甲", "乙"});
     addNamed({"一", "二", "三"});
     h.start();
     QTableView* list = h.list();
@@ -181,7 +181,7 @@ class AfterTheEditor : public RecordCommands
 protected:
     void SetUp() override
     {
-        h.writeListFile(DataStore::TypeFileName, {"甲", "乙"});
+        h.writeListFile(DataFiles::Categories, {"甲", "乙"});
         h.addRecord("2026/01/01", "借出", "甲", "一", "", "100", "", "未歸還");
         h.addRecord("2026/01/02", "借入", "乙", "二", "", "", "", "已歸還");
         h.addRecord("2026/01/03", "借出", "甲", "三", "", "", "", "未歸還");
@@ -214,7 +214,7 @@ TEST_F(AfterTheEditor, ANewRecordUnderAllIsAppendedAsTheListStands)
 TEST_F(AfterTheEditor, AnEditedRecordIsSelectedInTheRebuiltList)
 {
     ASSERT_TRUE(h.editRow(0, [](QDialog& d) { typeText(d, "Text1", "一改"); }));
-    EXPECT_EQ(h.store().records.count(), 3);
+    EXPECT_EQ(h.store().records().count(), 3);
     EXPECT_EQ(shownBorrowers(), QStringList({"一改", "二", "三"}));
     EXPECT_EQ(h.selectedRow(), 0);
     EXPECT_EQ(h.categoryFilter()->currentText(), "全部");
@@ -227,7 +227,7 @@ TEST_F(AfterTheEditor, AnEditMovingTheRecordToAnotherCategoryFollowsIt)
     EXPECT_EQ(h.categoryFilter()->currentText(), "乙");
     EXPECT_EQ(shownBorrowers(), QStringList({"一", "二"}));
     EXPECT_EQ(h.selectedRow(), 0);
-    EXPECT_EQ(h.store().records[1].Category, "乙");
+    EXPECT_EQ(h.store().records()[1].Category, "乙");
 }
 
 // ---- delete and clear --------------------------------------------------------------------
@@ -266,7 +266,7 @@ TEST_F(RecordCommands, DeleteAsksThenRemovesTheTickedRowsAndKeepsTheOrder)
 
 TEST_F(RecordCommands, DeleteUnderACategoryKeepsTheOtherCategories)
 {
-    h.writeListFile(DataStore::TypeFileName, {"甲", "乙"});
+    h.writeListFile(DataFiles::Categories, {"甲", "乙"});
     addNamed({"一"}, "甲");
     addNamed({"二", "三"}, "乙");
     addNamed({"四"}, "甲");
@@ -281,7 +281,7 @@ TEST_F(RecordCommands, DeleteUnderACategoryKeepsTheOtherCategories)
 
 TEST_F(RecordCommands, ClearRemovesEveryReturnedRecordShownOrNot)
 {
-    h.writeListFile(DataStore::TypeFileName, {"甲", "乙"});
+    h.writeListFile(DataFiles::Categories, {"甲", "乙"});
     h.addRecord("2026/01/01", "借出", "甲", "一", "", "", "", "已歸還");
     h.addRecord("2026/01/01", "借入", "乙", "二", "", "", "", "2024/01/05");
     h.addRecord("2026/01/01", "借入", "乙", "三", "", "", "", "已歸還");

@@ -15,7 +15,7 @@ namespace {
 class RecordList : public ::testing::Test
 {
 protected:
-    void SetUp() override { h.writeListFile(DataStore::TypeFileName, {"書", "錢"}); }
+    void SetUp() override { h.writeListFile(DataFiles::Categories, {"書", "錢"}); }
 
     void add(const QString& direction, const QString& category, const QString& amount,
              const QString& status)
@@ -228,11 +228,11 @@ TEST_F(RecordList, TheListFollowsTheRegisterAndPassesTheItemModelTester)
     EXPECT_EQ(h.selectedRow(), 0);
 
     h.tickRow(1);
-    h.store().recordRegister.renameCategory("錢", "現金");
+    h.store().recordRegister().renameCategory("錢", "現金");
     EXPECT_EQ(h.cell(1, 2), "現金");
     EXPECT_TRUE(h.isTicked(1));
 
-    h.store().recordRegister.remove({1});
+    h.store().recordRegister().remove({1});
     EXPECT_EQ(h.rows(), 0);
     h.click("Option1_0");
     EXPECT_EQ(h.rows(), 2);
@@ -247,7 +247,7 @@ TEST_F(RecordList, ACellShowsTheStartOfAHugeFieldOnOneLine)
     const QString shown = h.cell(0, 4);
     EXPECT_TRUE(shown.startsWith("第一行 字字")) << shown.left(10).toStdString();
     EXPECT_LE(shown.size(), 1000);
-    EXPECT_EQ(h.store().records[1].Content, huge) << "the record keeps its whole text";
+    EXPECT_EQ(h.store().records()[1].Content, huge) << "the record keeps its whole text";
 }
 
 // A loan still out past its due date stands out; nothing else does, and its text keeps its colour.
