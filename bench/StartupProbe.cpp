@@ -67,7 +67,8 @@ int runChild(int argc, char** argv)
     const Clock::time_point start = Clock::now();
     if (argc < 4)
         return 2;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromLocal8Bit(argv[3]));
+    // The settings store's folder, as the program finds it.
+    qputenv("XDG_CONFIG_HOME", argv[3]);
 
     // The steps of the program's main, over the given folder.
     QApplication app(argc, argv);

@@ -40,7 +40,7 @@ StoreBench::Timing StoreBench::load() const
     std::optional<DataStore> store;
     qsizetype characters = 0;
     const std::vector<double> ms = Median::ms(
-        runs_, {{[&] { require(store->MainDataInit().isEmpty(), "the register did not load"); },
+        runs_, {{[&] { require(store->loadRecords().isEmpty(), "the register did not load"); },
                  [&] { store.emplace(appDir_); }},
                 {[&] { characters = Cp950::decode(readAll(path)).size(); }, {}}});
     require(store->records().count() == expectedRecords_, "the register lost records on loading");

@@ -2,8 +2,8 @@
 
 #include "Median.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
+#include "ui/main/RecordListPanel.h"
+
 #include <QCoreApplication>
 #include <QTableView>
 
@@ -22,7 +22,7 @@ ViewBench::ViewBench(const QString& appDir, int expectedRecords, int runs)
 {
     window_.load();
     list_ = window_.findChild<QTableView*>(QStringLiteral("ListView1"));
-    categories_ = window_.findChild<QComboBox*>(QStringLiteral("Combo1"));
+    panel_ = window_.findChild<RecordListPanel*>();
     paints_ = new PaintWatch(list_->viewport());
     window_.show();
     settle();
@@ -52,14 +52,13 @@ void ViewBench::paint()
 
 double ViewBench::refresh()
 {
-    const auto* direction = window_.findChild<QAbstractButton*>(QStringLiteral("Option1_0"));
-    const auto* status = window_.findChild<QAbstractButton*>(QStringLiteral("Option2_0"));
-    require(categories_->currentIndex() == 0 && direction->isChecked() && status->isChecked(),
+    const RecordFilter filter = panel_->filter();
+    require(filter.category == Texts::All && filter.direction == 0 && filter.status == 0,
             "the filters are not all on 全部");
     const double ms = Median::ms(
         runs_,
         [&] {
-            window_.MainDataShow();
+            panel_->chooseCategory(Texts::All);
             paint();
         },
         [&] { settle(); });
@@ -69,24 +68,20 @@ double ViewBench::refresh()
 
 double ViewBench::filterSwitch(const QString& category)
 {
-    const int entry = categories_->findText(category);
-    require(entry > 0, "the category is not in the filter");
     const double ms = Median::ms(
         runs_,
         [&] {
-            categories_->setCurrentIndex(entry);
-            window_.showRecords();
+            panel_->chooseCategory(category);
             paint();
         },
         [&] {
-            categories_->setCurrentIndex(0);
-            window_.showRecords();
+            panel_->chooseCategory(Texts::All);
             settle();
         });
     const int rows = list_->model()->rowCount();
+    require(panel_->filter().category == category, "the category is not in the filter");
     require(rows > expectedRecords_ / 4 && rows < expectedRecords_ / 2,
             "the category does not hold about a third of the register");
-    categories_->setCurrentIndex(0);
-    window_.showRecords();
+    panel_->chooseCategory(Texts::All);
     return ms;
 }

@@ -74,15 +74,9 @@ void MainWindow::connectCommands()
     connect(menus_, &MainMenus::checkForUpdates, this,
             [this] { Shell::open(this, Product::UpdatePage, Shell::Show); });
 
-    connect(panel_, &RecordListPanel::filterChanged, this, &MainWindow::showRecords);
-    // Slots have moved: the list is shown anew. Before the category filter is filled at start-up
-    // there is nothing to show yet; filling it shows the records.
-    connect(&store_.recordRegister(), &RecordRegister::recordsRemoved, this,
-            &MainWindow::showRecords);
-    connect(&store_.recordRegister(), &RecordRegister::recordsReloaded, this, [this] {
-        if (panel_->categoryCount() > 0)
-            showRecords();
-    });
+    // The status bar's totals follow the list's rebuilds, not the records added between them.
+    connect(model_, &QAbstractItemModel::modelReset, this,
+            [this] { summary_->setText(model_->summary()); });
 }
 
 void MainWindow::load()
@@ -91,32 +85,20 @@ void MainWindow::load()
     settings_->restoreWindow();
     setListFont(settings_->fontSize());
 
-    QList<FileProblem> problems = store_.loadRecords();
-    problems += store_.loadList(store_.lists().categories, DataFiles::Categories);
-    // The filters restored; choosing the category shows the records for the first time.
+    // The category filter and the other filters as stored first, so that the records loaded show
+    // under them.
+    const QList<FileProblem> categoryProblems =
+        store_.loadList(store_.lists().categories, DataFiles::Categories);
     panel_->setCategories(store_.lists().categories.names());
     const WindowSettings::Filters filters = settings_->filters(panel_->categoryCount());
     panel_->restoreFilters(filters.direction, filters.status, filters.category);
+    QList<FileProblem> problems = store_.loadRecords();
+    problems += categoryProblems;
     problems += store_.loadList(store_.lists().items, DataFiles::Items);
     problems += store_.loadList(store_.lists().borrowers, DataFiles::Borrowers);
     FileMessages::report(this, problems);
     if (const QString notice = settings_->startNotice(); !notice.isEmpty() && !shutDown_)
         MessageBox::warning(this, notice);
-}
-
-void MainWindow::MainDataShow()
-{
-    const RecordFilter filter = panel_->filter();
-    const ShownRecords shown = filter.apply(store_.records());
-    model_->setRows(shown.recordSlots);
-    summary_->setText(filter.summary(shown));
-}
-
-void MainWindow::showRecords()
-{
-    MainDataShow();
-    if (model_->rowCount() > 0)
-        panel_->selectRow(model_->rowCount() - 1);
 }
 
 void MainWindow::setListFont(int size)

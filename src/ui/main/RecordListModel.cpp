@@ -35,6 +35,8 @@ RecordListModel::RecordListModel(const RecordRegister& records, QObject* parent)
 {
     connect(&records, &RecordRegister::recordAppended, this, &RecordListModel::appendSlot);
     connect(&records, &RecordRegister::recordChanged, this, &RecordListModel::showChanged);
+    connect(&records, &RecordRegister::recordsRemoved, this, &RecordListModel::rebuild);
+    connect(&records, &RecordRegister::recordsReloaded, this, &RecordListModel::rebuild);
 }
 
 int RecordListModel::rowCount(const QModelIndex& parent) const
@@ -135,12 +137,20 @@ Qt::ItemFlags RecordListModel::flags(const QModelIndex& index) const
     return f;
 }
 
-void RecordListModel::setRows(QList<int> rows)
+void RecordListModel::setFilter(const RecordFilter& filter)
+{
+    filter_ = filter;
+    rebuild();
+}
+
+void RecordListModel::rebuild()
 {
     beginResetModel();
     // A list left open over midnight shows the new day's overdue loans at the next rebuild.
     today_ = QDate::currentDate();
-    slots_ = std::move(rows);
+    ShownRecords shown = filter_.apply(table_);
+    summary_ = filter_.summary(shown);
+    slots_ = std::move(shown.recordSlots);
     checked_ = QList<bool>(slots_.size(), false);
     endResetModel();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/RecordFilter.h"
+
 #include <QAbstractTableModel>
 #include <QDate>
 #include <QList>
@@ -7,12 +9,13 @@
 class RecordRegister;
 class RecordTable;
 
-// The rows of the record list: the slot numbers of the records that passed the filters, each
-// shown with its eight fields and, in the hidden ninth column "索引", the slot number itself.
-// It follows the register: a new record is appended as a row as the list stands (the filters
-// catch up at the next rebuild), a changed one is shown anew. After a removal or a reload the
-// slots are out of date until the owner rebuilds the rows. A loan still out past its due date gets
-// a warning background on that date, as of the day of the last rebuild.
+// The rows of the record list: the slot numbers of the records that pass its filter, each shown
+// with its eight fields and, in the hidden ninth column "索引", the slot number itself. It follows
+// the register: a new record is appended as a row as the list stands (the filter and the totals
+// catch up at the next rebuild), a changed one is shown anew, and a removal or a reload, which
+// move the slots, rebuild the rows. Every rebuild is a model reset and clears every tick. A loan
+// still out past its due date gets a warning background on that date, as of the day of the last
+// rebuild.
 class RecordListModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -29,8 +32,10 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // Replaces every row, slots in table order; all ticks are cleared.
-    void setRows(QList<int> rows);
+    // Rebuilds the rows under the filter, also when it is the one shown.
+    void setFilter(const RecordFilter& filter);
+    // The status bar's summary of the rows as last rebuilt.
+    const QString& summary() const { return summary_; }
 
     // The one way from a row to its record.
     int slotAt(int row) const { return slots_.at(row); }
@@ -40,6 +45,7 @@ public:
     void setAllChecked(bool checked);
 
 private:
+    void rebuild();
     // The whole text of a cell, as the record holds it.
     QString text(int row, int column) const;
     // Appends one row for a slot, unticked.
@@ -53,6 +59,8 @@ private:
     bool isOverdue(int row) const;
 
     const RecordTable& table_;
+    RecordFilter filter_;
+    QString summary_;
     QList<int> slots_;
     QList<bool> checked_;
     QDate today_ = QDate::currentDate();

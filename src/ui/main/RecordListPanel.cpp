@@ -91,15 +91,15 @@ void RecordListPanel::buildControls()
     direction_ =
         optionGroup(this, "Option1", QStringLiteral("類別"),
                     {Texts::All, Texts::LentOut, Texts::BorrowedIn}, 1320, 840 - kToolbarTwips);
-    connect(direction_, &QButtonGroup::idClicked, this, &RecordListPanel::filterChanged);
-    connect(status_, &QButtonGroup::idClicked, this, &RecordListPanel::filterChanged);
+    connect(direction_, &QButtonGroup::idClicked, this, &RecordListPanel::showFiltered);
+    connect(status_, &QButtonGroup::idClicked, this, &RecordListPanel::showFiltered);
 
     category_ = new QComboBox(this);
     category_->setObjectName(QStringLiteral("Combo1"));
     category_->setEditable(false);
     category_->setGeometry(belowToolbar(7440, 870, 2535, 330));
     category_->setMaxVisibleItems(20);
-    connect(category_, &QComboBox::activated, this, &RecordListPanel::filterChanged);
+    connect(category_, &QComboBox::activated, this, &RecordListPanel::showFiltered);
     // Screen readers on Linux name a drop-down list by the label it is the buddy of, not by an
     // accessible name; the filter has no caption on screen, so an unseen one names it.
     auto* caption = new QLabel(QStringLiteral("分類"), this);
@@ -135,11 +135,7 @@ void RecordListPanel::buildList(RecordListModel* model)
     };
     connect(list_, &QTableView::doubleClicked, this, edit);
     connect(list_, &RecordListView::editKeyPressed, this, edit);
-    // A rebuild clears every tick.
-    connect(model, &QAbstractItemModel::modelReset, this, [this] {
-        allTicked_ = false;
-        selectAll_->setText(QStringLiteral("全選"));
-    });
+    connect(model, &QAbstractItemModel::modelReset, this, &RecordListPanel::followRebuild);
 }
 
 void RecordListPanel::layoutControls()
@@ -193,7 +189,7 @@ void RecordListPanel::chooseCategory(const QString& text)
 {
     category_->setCurrentIndex(
         std::max(0, category_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive)));
-    emit filterChanged();
+    showFiltered();
 }
 
 void RecordListPanel::restoreFilters(int direction, int status, int category)
@@ -201,7 +197,20 @@ void RecordListPanel::restoreFilters(int direction, int status, int category)
     direction_->button(direction)->setChecked(true);
     status_->button(status)->setChecked(true);
     category_->setCurrentIndex(category);
-    emit filterChanged();
+    showFiltered();
+}
+
+void RecordListPanel::showFiltered()
+{
+    model_->setFilter(filter());
+}
+
+void RecordListPanel::followRebuild()
+{
+    allTicked_ = false;
+    selectAll_->setText(QStringLiteral("全選"));
+    if (model_->rowCount() > 0)
+        selectRow(model_->rowCount() - 1);
 }
 
 void RecordListPanel::selectRow(int row)

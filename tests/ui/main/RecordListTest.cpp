@@ -210,7 +210,8 @@ TEST_F(RecordList, TheSelectedLastRowStaysInViewAndTheHeadingsFollowTheFont)
     EXPECT_EQ(QFontInfo(list->horizontalHeader()->viewport()->font()).pointSize(), 16);
 }
 
-// New records join the list as it stands, changed ones show at once, removals rebuild it.
+// New records join the list as it stands, changed ones show at once, removals and reloads
+// rebuild it.
 TEST_F(RecordList, TheListFollowsTheRegisterAndPassesTheItemModelTester)
 {
     add("借出", "書", "1", "未歸還");
@@ -236,6 +237,17 @@ TEST_F(RecordList, TheListFollowsTheRegisterAndPassesTheItemModelTester)
     EXPECT_EQ(h.rows(), 0);
     h.click("Option1_0");
     EXPECT_EQ(h.rows(), 2);
+
+    // Read anew, the register is shown under the filters as they stand.
+    h.click("Option1_2");
+    h.writeRecordFile({{"2026/03/01", "借入", "錢", "甲", "", "5", {}, "未歸還"},
+                       {"2026/03/02", "借出", "錢", "乙", "", "7", {}, "未歸還"},
+                       {"2026/03/03", "借入", "書", "丙", "", "9", {}, "未歸還"}});
+    h.store().loadRecords();
+    ASSERT_EQ(h.rows(), 2);
+    EXPECT_EQ(h.cell(1, 3), "丙");
+    EXPECT_EQ(h.selectedRow(), 1);
+    EXPECT_EQ(h.statusText(), " 共 2 筆資料，借入未歸還金額: 14");
 }
 
 // A field of megabytes (a pasted document) must not freeze the window at every repaint.
