@@ -1,6 +1,5 @@
 #include "ui/lists/ListEditor.h"
 
-#include "store/RecordRegister.h"
 #include "ui/lists/ListMode.h"
 #include "ui/lists/NameInput.h"
 #include "ui/widgets/DialogLayout.h"
@@ -11,9 +10,8 @@
 #include <QListWidget>
 #include <QPushButton>
 
-ListEditor::ListEditor(const ListMode& mode, const NameList& list, RecordRegister& records,
-                       QWidget* parent)
-    : QDialog(parent), mode_(mode), list_(list), records_(records)
+ListEditor::ListEditor(const ListMode& mode, const NameList& list, QWidget* parent)
+    : QDialog(parent), mode_(mode), list_(list)
 {
     setObjectName(QStringLiteral("SetForm"));
     DialogLayout::makeFixedDialog(this, 5520, 4680);
@@ -110,9 +108,9 @@ void ListEditor::rename()
                                         QStringLiteral("更名"), item->text());
     if (name.isEmpty())
         return;
-    if (mode_.isCategories)
-        records_.renameCategory(item->text(), name);
+    const QString from = item->text();
     item->setText(name);
+    emit renamed(from, name);
 }
 
 void ListEditor::remove()
@@ -122,10 +120,10 @@ void ListEditor::remove()
         return;
     if (!MessageBox::confirm(this, mode_.deleteQuestion, QStringLiteral("刪除")))
         return;
-    if (mode_.isCategories)
-        records_.renameCategory(names_->item(row)->text(), Texts::Uncategorised);
+    const QString name = names_->item(row)->text();
     delete names_->takeItem(row);
     names_->setCurrentRow(-1, QItemSelectionModel::Clear);
+    emit deleted(name);
 }
 
 void ListEditor::moveUp()

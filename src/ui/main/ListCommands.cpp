@@ -18,7 +18,15 @@ ListCommands::ListCommands(DataStore& store, RecordListPanel& panel, QObject* pa
 void ListCommands::edit(const ListMode& mode)
 {
     // Without an owner window, as the editor has always been shown.
-    ListEditor editor(mode, mode.listIn(store_.lists()), store_.recordRegister());
+    ListEditor editor(mode, mode.listIn(store_.lists()));
+    if (mode.isCategories) {
+        // The records follow a category's rename or deletion at once, while the editor is open.
+        RecordRegister& records = store_.recordRegister();
+        connect(&editor, &ListEditor::renamed, &records, &RecordRegister::renameCategory);
+        connect(&editor, &ListEditor::deleted, &records, [&records](const QString& name) {
+            records.renameCategory(name, Texts::Uncategorised);
+        });
+    }
     connect(&editor, &ListEditor::completed, this,
             [&](const QStringList& names) { keep(mode, names, &editor); });
     open_ = &editor;
