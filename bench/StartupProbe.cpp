@@ -4,6 +4,7 @@
 #include "PaintWatch.h"
 #include "store/DataStore.h"
 #include "system/SettingsStore.h"
+#include "ui/ControlNames.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/Fonts.h"
 
@@ -79,7 +80,7 @@ int runChild(int argc, char** argv)
     window.load();
 
     // The clock stops once the list has been painted for the first time.
-    const auto* list = window.findChild<QTableView*>(QStringLiteral("ListView1"));
+    const auto* list = window.findChild<QTableView*>(QLatin1String(MainWindowControls::recordList));
     auto* watch = new PaintWatch(list->viewport());
     watch->afterFirstPaint([&] {
         const std::chrono::duration<double, std::milli> elapsed = Clock::now() - start;

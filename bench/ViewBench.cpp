@@ -2,6 +2,7 @@
 
 #include "Median.h"
 
+#include "ui/ControlNames.h"
 #include "ui/main/RecordListPanel.h"
 
 #include <QCoreApplication>
@@ -21,7 +22,7 @@ ViewBench::ViewBench(const QString& appDir, int expectedRecords, int runs)
     : store_(appDir), window_(store_, settings_), expectedRecords_(expectedRecords), runs_(runs)
 {
     window_.load();
-    list_ = window_.findChild<QTableView*>(QStringLiteral("ListView1"));
+    list_ = window_.findChild<QTableView*>(QLatin1String(MainWindowControls::recordList));
     panel_ = window_.findChild<RecordListPanel*>();
     paints_ = new PaintWatch(list_->viewport());
     window_.show();

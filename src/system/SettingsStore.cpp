@@ -51,9 +51,9 @@ SettingsStore::SettingsStore()
         values_.insert(key, file.value(key).toString());
 }
 
-void SettingsStore::keepBesideProgramIfThere(const QString& appDir)
+void SettingsStore::keepBesideProgramIfThere(const QString& folder)
 {
-    const QFileInfo own(appDir + Product::Title + QStringLiteral(".ini"));
+    const QFileInfo own(folder + Product::Title + QStringLiteral(".ini"));
     ownFolder() = own.isFile() ? own.absolutePath() : QString();
 }
 

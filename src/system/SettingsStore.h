@@ -18,7 +18,7 @@ public:
     // A program folder that holds a file "Tovi.ini" of its own keeps the settings in it, apart
     // from the user's: a copy of the program carried on a stick, or the sample that make demo
     // sets up. Called at start-up, before any store is made.
-    static void keepBesideProgramIfThere(const QString& appDir);
+    static void keepBesideProgramIfThere(const QString& folder);
 
     QString value(const QString& key, const QString& defaultValue) const;
     void setValue(const QString& key, const QString& value);

@@ -234,9 +234,10 @@ struct ListCase
 
 TEST(FailingWrites, ListFileAtDoneKeepsThePreviousFileAndTheNewList)
 {
-    const QList<ListCase> cases{{"Set_Type", DataFiles::Categories, &ReferenceLists::categories},
-                                {"Set_Affair", DataFiles::Items, &ReferenceLists::items},
-                                {"Set_Borrower", DataFiles::Borrowers, &ReferenceLists::borrowers}};
+    const QList<ListCase> cases{
+        {MainMenuItems::editCategories, DataFiles::Categories, &ReferenceLists::categories},
+        {MainMenuItems::editItems, DataFiles::Items, &ReferenceLists::items},
+        {MainMenuItems::editBorrowers, DataFiles::Borrowers, &ReferenceLists::borrowers}};
     for (const ListCase& c : cases) {
         SCOPED_TRACE(c.fileName.toStdString());
         MessageBox::clearHistory();
@@ -252,9 +253,9 @@ TEST(FailingWrites, ListFileAtDoneKeepsThePreviousFileAndTheNewList)
         Modal::setNextHandler([&](QDialog& editor) {
             opened = true;
             MessageBox::setNextInput(QStringLiteral("新名稱"));
-            clickButton(editor, "Command2");
+            clickButton(editor, ListEditorControls::addButton);
             FileSizeLimit full(kRoomOnDisk);
-            clickButton(editor, "Command1");
+            clickButton(editor, ListEditorControls::doneButton);
         });
         h.trigger(c.command);
         ASSERT_TRUE(opened);
@@ -274,7 +275,7 @@ TEST(FailingWrites, ExportKeepsTheEarlierExportAndTheList)
     WindowHarness h;
     h.writeRecordFile(sampleRecords(30));
     h.start();
-    h.trigger("Date_Export");
+    h.trigger(MainMenuItems::exportShown);
     const QString exportFile = Texts::All + QStringLiteral(".csv");
     ASSERT_FALSE(h.dir().read(exportFile).isEmpty());
 
@@ -284,7 +285,7 @@ TEST(FailingWrites, ExportKeepsTheEarlierExportAndTheList)
     MessageBox::clearHistory();
     {
         FileSizeLimit full(kRoomOnDisk);
-        h.trigger("Date_Export");
+        h.trigger(MainMenuItems::exportShown);
     }
     ASSERT_EQ(MessageBox::history().size(), 1) << "the failure, and no completion message";
     const MessageBox::Shown& box = MessageBox::history()[0];
@@ -316,8 +317,9 @@ TEST(FailingWrites, FilesWithoutTheirCopyAreWrittenOverOnlyWithConsent)
             << box.text.toStdString();
     const FolderSnapshot before = snapshotOf(h.dir().dir());
     MessageBox::clearHistory();
-    Modal::setNextHandler([](QDialog& editor) { clickButton(editor, "Command1"); });
-    h.trigger("Set_Borrower");
+    Modal::setNextHandler(
+        [](QDialog& editor) { clickButton(editor, ListEditorControls::doneButton); });
+    h.trigger(MainMenuItems::editBorrowers);
     EXPECT_TRUE(h.window().close());
     ASSERT_EQ(warnings().size(), 2);
     EXPECT_TRUE(warnings()[0].text.contains(h.dir().path(DataFiles::Borrowers)));

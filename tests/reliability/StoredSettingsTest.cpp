@@ -164,7 +164,7 @@ TEST(StoredSettings, ASettingsFileOfOtherBytesIsWrittenOverAndOnlyAFailedWriteIs
         writeOtherBytes();
         h.rereadSettings();
         auto& w = h.start();
-        h.click("Option1_2");
+        h.click(MainWindowControls::directionBorrowedIn);
         writeOtherBytes();
         {
             // Less than the settings take; the empty register's record file fits.
@@ -191,7 +191,7 @@ TEST(StoredSettings, ASettingsFileThatIsNoFileIsToldOnceAtTheStart)
     ASSERT_TRUE(QDir().mkpath(file));
     h.rereadSettings();
     auto& w = h.start();
-    h.trigger("View_Font12");
+    h.trigger(MainMenuItems::fontSize(12));
     EXPECT_TRUE(w.close());
     ASSERT_EQ(MessageBox::history().size(), 1);
     EXPECT_EQ(MessageBox::history()[0].text,

@@ -7,9 +7,9 @@
 
 namespace HelpCommands {
 
-void openHelpPage(QWidget* parent, const QString& folder)
+void openHelpPage(const QString& folder)
 {
-    Shell::open(parent, folder + Product::Title + QStringLiteral(".htm"), Shell::ShowNormal);
+    Shell::open(folder + Product::Title + QStringLiteral(".htm"));
 }
 
 void showAbout(QWidget* parent)

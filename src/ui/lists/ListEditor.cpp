@@ -1,5 +1,6 @@
 #include "ui/lists/ListEditor.h"
 
+#include "ui/ControlNames.h"
 #include "ui/lists/ListMode.h"
 #include "ui/lists/NameInput.h"
 #include "ui/widgets/DialogLayout.h"
@@ -13,7 +14,7 @@
 ListEditor::ListEditor(const ListMode& mode, const NameList& list, QWidget* parent)
     : QDialog(parent), mode_(mode), list_(list)
 {
-    setObjectName(QStringLiteral("SetForm"));
+    setObjectName(QLatin1String(ListEditorControls::dialog));
     DialogLayout::makeFixedDialog(this, 5520, 4680);
     setWindowTitle(mode.caption);
     buildControls();
@@ -23,7 +24,7 @@ ListEditor::ListEditor(const ListMode& mode, const NameList& list, QWidget* pare
 void ListEditor::buildControls()
 {
     names_ = new QListWidget(this);
-    names_->setObjectName(QStringLiteral("List1"));
+    names_->setObjectName(QLatin1String(ListEditorControls::list));
     names_->setGeometry(Twips::rect(120, 120, 4095, 3765));
     names_->setSelectionMode(QAbstractItemView::SingleSelection);
     names_->setSortingEnabled(false);
@@ -31,16 +32,17 @@ void ListEditor::buildControls()
     // For screen readers: the list of "分類", "物品" or "借用人".
     names_->setAccessibleName(mode_.word);
 
-    addButton("Command2", QStringLiteral("新增"), 120, &ListEditor::add);
-    addButton("Command3", QStringLiteral("更名"), 600, &ListEditor::rename);
-    addButton("Command4", QStringLiteral("刪除"), 1080, &ListEditor::remove);
-    addButton("Command5", QStringLiteral("上移"), 3030, &ListEditor::moveUp);
-    addButton("Command6", QStringLiteral("下移"), 3510, &ListEditor::moveDown);
-    addButton("Command1", QStringLiteral("完成"), 4200, &ListEditor::complete);
+    addButton(ListEditorControls::addButton, QStringLiteral("新增"), 120, &ListEditor::add);
+    addButton(ListEditorControls::renameButton, QStringLiteral("更名"), 600, &ListEditor::rename);
+    addButton(ListEditorControls::deleteButton, QStringLiteral("刪除"), 1080, &ListEditor::remove);
+    addButton(ListEditorControls::moveUpButton, QStringLiteral("上移"), 3030, &ListEditor::moveUp);
+    addButton(ListEditorControls::moveDownButton, QStringLiteral("下移"), 3510,
+              &ListEditor::moveDown);
+    addButton(ListEditorControls::doneButton, QStringLiteral("完成"), 4200, &ListEditor::complete);
 
     // An etched separator above "完成": a grey line with a white one beneath it.
-    DialogLayout::line(this, "Line1", EtchedLine::Half::Shadow, 0, 4080, 5520);
-    DialogLayout::line(this, "Line2", EtchedLine::Half::Light, 0, 4095, 5520);
+    DialogLayout::line(this, DialogSeparator::shadowLine, EtchedLine::Half::Shadow, 0, 4080, 5520);
+    DialogLayout::line(this, DialogSeparator::lightLine, EtchedLine::Half::Light, 0, 4095, 5520);
 }
 
 void ListEditor::addButton(const char* name, const QString& caption, int top,

@@ -3,7 +3,7 @@
 #include "store/DataStore.h"
 #include "ui/lists/ListEditor.h"
 #include "ui/lists/ListMode.h"
-#include "ui/main/FileMessages.h"
+#include "ui/main/DataFileSaver.h"
 #include "ui/main/RecordListPanel.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/Modal.h"
@@ -49,7 +49,7 @@ void ListCommands::keep(const ListMode& mode, const QStringList& names, QWidget*
 {
     NameList& list = mode.listIn(store_.lists());
     list.assign(names);
-    const QStringList notices = FileMessages::writeListFile(editor, store_, list, mode.fileName);
+    const QStringList notices = DataFileSaver::saveListFile(editor, store_, list, mode.fileName);
     if (finishing_) {
         heldNotices_ += notices;
     } else {

@@ -2,10 +2,12 @@
 
 #include "Product.h"
 #include "store/DataStore.h"
+#include "ui/ControlNames.h"
 #include "ui/about/HelpCommands.h"
 #include "ui/lists/ListMode.h"
-#include "ui/main/FileMessages.h"
+#include "ui/main/DataFileSaver.h"
 #include "ui/main/ListCommands.h"
+#include "ui/main/LoadProblems.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/RecordCommands.h"
 #include "ui/main/RecordListModel.h"
@@ -30,7 +32,7 @@ MainWindow::MainWindow(DataStore& store, SettingsStore& settings, QWidget* paren
 {
     // The icons live in the static library; naming them here keeps the linker from dropping them.
     Q_INIT_RESOURCE(resources);
-    setObjectName(QStringLiteral("MainForm"));
+    setObjectName(QLatin1String(MainWindowControls::window));
     setWindowTitle(Product::Caption);
     setWindowIcon(ProgramIcon::icon());
 
@@ -39,10 +41,10 @@ MainWindow::MainWindow(DataStore& store, SettingsStore& settings, QWidget* paren
     panel_ = new RecordListPanel(model_, this);
     setCentralWidget(panel_);
     QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setObjectName(QLatin1String(MainWindowControls::statusBar));
     bar->setSizeGripEnabled(true);
     summary_ = new QLabel(bar);
-    summary_->setObjectName(QStringLiteral("StatusBar1_Text"));
+    summary_->setObjectName(QLatin1String(MainWindowControls::summary));
     bar->addWidget(summary_, 1);
     settings_ = std::make_unique<WindowSettings>(*this, *panel_->list(), settings);
     records_ = new RecordCommands(store_, *panel_, *model_, this);
@@ -69,10 +71,10 @@ void MainWindow::connectCommands()
             [this] { lists_->edit(ListMode::borrowers()); });
     connect(menus_, &MainMenus::fontSizeChosen, this, &MainWindow::setListFont);
     connect(menus_, &MainMenus::showHelp, this,
-            [this] { HelpCommands::openHelpPage(this, store_.folder()); });
+            [this] { HelpCommands::openHelpPage(store_.folder()); });
     connect(menus_, &MainMenus::showAbout, this, [this] { HelpCommands::showAbout(this); });
     connect(menus_, &MainMenus::checkForUpdates, this,
-            [this] { Shell::open(this, Product::UpdatePage, Shell::Show); });
+            [this] { Shell::open(Product::UpdatePage); });
 
     // The status bar's totals follow the list's rebuilds, not the records added between them.
     connect(model_, &QAbstractItemModel::modelReset, this,
@@ -96,7 +98,7 @@ void MainWindow::load()
     problems += categoryProblems;
     problems += store_.loadList(store_.lists().items, DataFiles::Items);
     problems += store_.loadList(store_.lists().borrowers, DataFiles::Borrowers);
-    FileMessages::report(this, problems);
+    LoadProblems::report(this, problems);
     if (const QString notice = settings_->startNotice(); !notice.isEmpty() && !shutDown_)
         MessageBox::warning(this, notice);
 }
@@ -130,7 +132,7 @@ bool MainWindow::shutDown()
         return shutDown_;
     const QScopedValueRollback<bool> busy(shuttingDown_, true);
     QStringList notices = lists_->finishOpenEditor();
-    const bool written = FileMessages::writeRecordFile(this, store_, notices);
+    const bool written = DataFileSaver::saveRecordFile(this, store_, notices);
     if (written) {
         notices.append(settings_->save(
             {panel_->directionIndex(), panel_->statusIndex(), panel_->categoryIndex()}));

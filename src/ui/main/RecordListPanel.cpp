@@ -1,5 +1,6 @@
 #include "ui/main/RecordListPanel.h"
 
+#include "ui/ControlNames.h"
 #include "ui/main/FilterStrip.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/RecordCellDelegate.h"
@@ -28,10 +29,10 @@ QRect belowToolbar(int left, int top, int width, int height)
     return Twips::rect(left, top - kToolbarTwips, width, height);
 }
 
-// Three option buttons "name_0" … "name_2", the first chosen; the ids are their indexes. They stand
-// in a box of their own, unseen, that gives the group its name for screen readers.
-QButtonGroup* optionGroup(QWidget* parent, const char* name, const QString& groupName,
-                          const QStringList& captions, int left, int top)
+// Three option buttons, the first chosen; the ids are their indexes. They stand in a box of their
+// own, unseen, that gives the group its name for screen readers.
+QButtonGroup* optionGroup(QWidget* parent, const char* name, const char* const (&buttonNames)[3],
+                          const QString& groupName, const QStringList& captions, int left, int top)
 {
     auto* box = new QWidget(parent);
     box->setAccessibleName(groupName);
@@ -40,8 +41,7 @@ QButtonGroup* optionGroup(QWidget* parent, const char* name, const QString& grou
     group->setObjectName(QString::fromLatin1(name));
     QRect area;
     for (int i = 0; i < 3; ++i) {
-        const QByteArray buttonName = name + QByteArray("_") + QByteArray::number(i);
-        auto* button = DialogLayout::place<QRadioButton>(box, buttonName.constData(), captions[i],
+        auto* button = DialogLayout::place<QRadioButton>(box, buttonNames[i], captions[i],
                                                          left + i * 960, top, 855, 375);
         button->move(button->pos() - box->pos()); // where the design puts it in the parent
         area |= button->geometry();
@@ -56,7 +56,7 @@ QButtonGroup* optionGroup(QWidget* parent, const char* name, const QString& grou
 RecordListPanel::RecordListPanel(RecordListModel* model, QWidget* parent)
     : QWidget(parent), model_(model)
 {
-    setObjectName(QStringLiteral("ClientArea"));
+    setObjectName(QLatin1String(MainWindowControls::clientArea));
     buildControls();
     buildList(model);
     setTabOrder(selectAll_, direction_->button(0));
@@ -73,7 +73,7 @@ RecordListPanel::RecordListPanel(RecordListModel* model, QWidget* parent)
 void RecordListPanel::buildControls()
 {
     strip_ = new FilterStrip(this);
-    strip_->setObjectName(QStringLiteral("Picture1"));
+    strip_->setObjectName(QLatin1String(MainWindowControls::filterStrip));
     strip_->setGeometry(belowToolbar(-30, 720, 10215, 795));
 
     auto* tile = new QLabel(this);
@@ -81,21 +81,28 @@ void RecordListPanel::buildControls()
     tile->setPixmap(FilterStrip::stripeTile(palette()));
     tile->hide();
 
-    selectAll_ = DialogLayout::place<QPushButton>(strip_, "Command1", QStringLiteral("全選"), 120,
-                                                  90, 855, 375);
+    selectAll_ = DialogLayout::place<QPushButton>(strip_, MainWindowControls::selectAllButton,
+                                                  QStringLiteral("全選"), 120, 90, 855, 375);
     connect(selectAll_, &QPushButton::clicked, this, &RecordListPanel::toggleTicks);
-    stripLine_ = DialogLayout::line(strip_, "Line3", EtchedLine::Half::Shadow, 0, 540, 10080);
+    stripLine_ = DialogLayout::line(strip_, MainWindowControls::filterStripLine,
+                                    EtchedLine::Half::Shadow, 0, 540, 10080);
 
-    status_ = optionGroup(strip_, "Option2", QStringLiteral("狀態"),
-                          {Texts::All, Texts::NotReturned, Texts::Returned}, 4320, 90);
+    status_ = optionGroup(strip_, MainWindowControls::statusFilter,
+                          {MainWindowControls::statusAll, MainWindowControls::statusNotReturned,
+                           MainWindowControls::statusReturned},
+                          QStringLiteral("狀態"), {Texts::All, Texts::NotReturned, Texts::Returned},
+                          4320, 90);
     direction_ =
-        optionGroup(this, "Option1", QStringLiteral("類別"),
-                    {Texts::All, Texts::LentOut, Texts::BorrowedIn}, 1320, 840 - kToolbarTwips);
+        optionGroup(this, MainWindowControls::directionFilter,
+                    {MainWindowControls::directionAll, MainWindowControls::directionLentOut,
+                     MainWindowControls::directionBorrowedIn},
+                    QStringLiteral("類別"), {Texts::All, Texts::LentOut, Texts::BorrowedIn}, 1320,
+                    840 - kToolbarTwips);
     connect(direction_, &QButtonGroup::idClicked, this, &RecordListPanel::showFiltered);
     connect(status_, &QButtonGroup::idClicked, this, &RecordListPanel::showFiltered);
 
     category_ = new QComboBox(this);
-    category_->setObjectName(QStringLiteral("Combo1"));
+    category_->setObjectName(QLatin1String(MainWindowControls::categoryFilter));
     category_->setEditable(false);
     category_->setGeometry(belowToolbar(7440, 870, 2535, 330));
     category_->setMaxVisibleItems(20);
@@ -110,7 +117,7 @@ void RecordListPanel::buildControls()
 void RecordListPanel::buildList(RecordListModel* model)
 {
     list_ = new RecordListView(this);
-    list_->setObjectName(QStringLiteral("ListView1"));
+    list_->setObjectName(QLatin1String(MainWindowControls::recordList));
     list_->setAccessibleName(QStringLiteral("資料"));
     list_->setModel(model);
     list_->setItemDelegate(new RecordCellDelegate(list_));

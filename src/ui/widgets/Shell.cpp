@@ -7,7 +7,7 @@ namespace {
 struct TestState
 {
     bool on = false;
-    QList<Shell::Opened> opened;
+    QList<QString> opened;
 };
 
 TestState& testState()
@@ -17,11 +17,11 @@ TestState& testState()
 }
 } // namespace
 
-void Shell::open(QWidget*, const QString& target, int showCommand)
+void Shell::open(const QString& target)
 {
     TestState& state = testState();
     if (state.on) {
-        state.opened.append({target, showCommand});
+        state.opened.append(target);
         return;
     }
     const QUrl url = target.startsWith(u'/') ? QUrl::fromLocalFile(target) : QUrl(target);
@@ -33,7 +33,7 @@ void Shell::setTestMode(bool on)
     testState().on = on;
 }
 
-const QList<Shell::Opened>& Shell::opened()
+const QList<QString>& Shell::opened()
 {
     return testState().opened;
 }

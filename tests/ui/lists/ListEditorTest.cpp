@@ -40,8 +40,9 @@ QStringList numbered(int count)
 void runListEditor(const WindowHarness& h, const char* command,
                    const std::function<void(QDialog&, QListWidget*)>& work)
 {
-    onNextDialog("SetForm",
-                 [&](QDialog& editor) { work(editor, control<QListWidget>(editor, "List1")); });
+    onNextDialog(ListEditorControls::dialog, [&](QDialog& editor) {
+        work(editor, control<QListWidget>(editor, ListEditorControls::list));
+    });
     h.trigger(command);
     EXPECT_EQ(Modal::pendingHandlers(), 0) << "no list editor opened";
 }
@@ -59,9 +60,9 @@ TEST(ListEditor, EachCommandShowsItsWholeListInAFixedWindowOnlyItsButtonCloses)
         QStringList names;
     } cases[] = {
         // Unlike the record editor's category box, a category named "全部" is shown.
-        {"Set_Type", "設定分類選項", {"乙", "全部", "甲"}},
-        {"Set_Affair", "設定物品清單", {}},
-        {"Set_Borrower", "設定借用人名單", {"王", "李"}},
+        {MainMenuItems::editCategories, "設定分類選項", {"乙", "全部", "甲"}},
+        {MainMenuItems::editItems, "設定物品清單", {}},
+        {MainMenuItems::editBorrowers, "設定借用人名單", {"王", "李"}},
     };
     for (const auto& c : cases) {
         runListEditor(h, c.command, [&](QDialog& e, QListWidget* list) {
@@ -89,11 +90,11 @@ TEST(ListEditor, EachListStopsAtItsLimit)
         QString prompt;
         QString full;
     } cases[] = {
-        {"Set_Type", DataFiles::Categories, 500, "請輸入您要新增的分類名稱",
+        {MainMenuItems::editCategories, DataFiles::Categories, 500, "請輸入您要新增的分類名稱",
          "最多只能增加500筆分類"},
-        {"Set_Affair", DataFiles::Items, 2500, "請輸入您要新增的物品名稱",
+        {MainMenuItems::editItems, DataFiles::Items, 2500, "請輸入您要新增的物品名稱",
          "最多只能增加2500筆物品"},
-        {"Set_Borrower", DataFiles::Borrowers, 500, "請輸入您要新增的借用人名稱",
+        {MainMenuItems::editBorrowers, DataFiles::Borrowers, 500, "請輸入您要新增的借用人名稱",
          "最多只能增加500筆借用人"},
     };
     for (const auto& c : cases) {
@@ -104,11 +105,11 @@ TEST(ListEditor, EachListStopsAtItsLimit)
         MessageBox::setNextInput("新名");
         MessageBox::setNextInput("不該問到");
         runListEditor(h, c.command, [&](QDialog& e, QListWidget* list) {
-            clickButton(e, "Command2");
+            clickButton(e, ListEditorControls::addButton);
             EXPECT_EQ(list->count(), c.limit);
             EXPECT_EQ(entriesOf(list).last(), "新名");
             EXPECT_EQ(selectedEntry(list), c.limit - 1);
-            clickButton(e, "Command2");
+            clickButton(e, ListEditorControls::addButton);
             EXPECT_EQ(list->count(), c.limit);
         });
         const QList<MessageBox::Shown>& shown = MessageBox::history();
@@ -132,14 +133,14 @@ TEST(ListEditor, AddedNamesKeepDuplicatesLoseQuotesAndNeedTheCodePage)
     // An empty answer (Cancel gives one) and an answer of quotes alone add nothing.
     for (const char* answer : {"", "\"\"", "書", "\"漫畫\"書", "筆記本😀", "한글"})
         MessageBox::setNextInput(answer);
-    runListEditor(h, "Set_Type", [&](QDialog& e, QListWidget* list) {
+    runListEditor(h, MainMenuItems::editCategories, [&](QDialog& e, QListWidget* list) {
         clickEntry(list, 0);
         for (int i = 0; i < 5; ++i)
-            clickButton(e, "Command2");
+            clickButton(e, ListEditorControls::addButton);
         clickEntry(list, 0);
-        clickButton(e, "Command3"); // a rename to 한글
+        clickButton(e, ListEditorControls::renameButton); // a rename to 한글
         EXPECT_EQ(entriesOf(list), QStringList({"書", "書", "漫畫書"}));
-        clickButton(e, "Command1");
+        clickButton(e, ListEditorControls::doneButton);
     });
     EXPECT_EQ(h.store().lists().categories.names(), QStringList({"書", "書", "漫畫書"}));
     EXPECT_EQ(h.dir().read(DataFiles::Categories), big5("\"書\"\r\n\"書\"\r\n\"漫畫書\"\r\n"));
@@ -163,7 +164,7 @@ protected:
         h.writeListFile(DataFiles::Categories, {"Book", "Pen"});
         h.writeRecordFile({loan("Book"), loan("book"), loan("Book", "借入"), loan("Pen")});
         h.start();
-        h.click("Option1_1");
+        h.click(MainWindowControls::directionLentOut);
         h.chooseCategory("Pen");
         ASSERT_EQ(h.rows(), 1);
     }
@@ -174,9 +175,9 @@ protected:
 TEST_F(Categories, RenameReachesHiddenRecordsAtOnceButNotOtherLetterCase)
 {
     MessageBox::setNextInput("Books");
-    runListEditor(h, "Set_Type", [&](QDialog& e, QListWidget* list) {
+    runListEditor(h, MainMenuItems::editCategories, [&](QDialog& e, QListWidget* list) {
         clickEntry(list, 0);
-        clickButton(e, "Command3");
+        clickButton(e, ListEditorControls::renameButton);
         EXPECT_EQ(entriesOf(list), QStringList({"Books", "Pen"}));
         EXPECT_EQ(selectedEntry(list), 0);
         EXPECT_EQ(categories(h.store().records()), QStringList({"Books", "book", "Books", "Pen"}));
@@ -193,9 +194,9 @@ TEST_F(Categories, RenameRepaintsTheShownRecordsWhileTheEditorIsOpen)
 {
     const RepaintWatch repainted(h.list()->model());
     MessageBox::setNextInput("Pens");
-    runListEditor(h, "Set_Type", [&](QDialog& e, QListWidget* list) {
+    runListEditor(h, MainMenuItems::editCategories, [&](QDialog& e, QListWidget* list) {
         clickEntry(list, 1);
-        clickButton(e, "Command3");
+        clickButton(e, ListEditorControls::renameButton);
         EXPECT_EQ(h.cell(0, 2), "Pens");
         EXPECT_TRUE(repainted.covers(0, 2, Qt::DisplayRole));
     });
@@ -205,12 +206,12 @@ TEST_F(Categories, DeleteMovesItsRecordsToUncategorisedOnlyOnYes)
 {
     MessageBox::setNextAnswer(MessageBox::No);
     MessageBox::setNextAnswer(MessageBox::Yes);
-    runListEditor(h, "Set_Type", [&](QDialog& e, QListWidget* list) {
+    runListEditor(h, MainMenuItems::editCategories, [&](QDialog& e, QListWidget* list) {
         clickEntry(list, 0);
-        clickButton(e, "Command4");
+        clickButton(e, ListEditorControls::deleteButton);
         EXPECT_EQ(entriesOf(list), QStringList({"Book", "Pen"}));
         EXPECT_EQ(categories(h.store().records()).first(), "Book");
-        clickButton(e, "Command4");
+        clickButton(e, ListEditorControls::deleteButton);
         EXPECT_EQ(entriesOf(list), QStringList{"Pen"});
         EXPECT_EQ(selectedEntry(list), -1);
     });
@@ -225,10 +226,12 @@ TEST_F(Categories, DeleteMovesItsRecordsToUncategorisedOnlyOnYes)
 
 TEST_F(Categories, WithoutASelectionNothingHappensAndNothingIsShown)
 {
-    runListEditor(h, "Set_Type", [&](QDialog& e, QListWidget* list) {
+    runListEditor(h, MainMenuItems::editCategories, [&](QDialog& e, QListWidget* list) {
         // The current entry of a list box is not necessarily a selected one.
         list->setCurrentRow(1, QItemSelectionModel::NoUpdate);
-        for (const char* button : {"Command3", "Command4", "Command5", "Command6"})
+        for (const char* button :
+             {ListEditorControls::renameButton, ListEditorControls::deleteButton,
+              ListEditorControls::moveUpButton, ListEditorControls::moveDownButton})
             clickButton(e, button);
         EXPECT_EQ(entriesOf(list), QStringList({"Book", "Pen"}));
     });
@@ -245,18 +248,18 @@ TEST(ListEditor, ItemAndBorrowerEditsLeaveEveryRecordAlone)
     h.writeListFile(DataFiles::Borrowers, {"王"});
     h.start();
     const QByteArray before = h.dir().read(DataFiles::Records);
-    for (const char* command : {"Set_Affair", "Set_Borrower"}) {
+    for (const char* command : {MainMenuItems::editItems, MainMenuItems::editBorrowers}) {
         MessageBox::clearHistory();
         MessageBox::setNextInput("新名");
         runListEditor(h, command, [&](QDialog& e, QListWidget* list) {
             clickEntry(list, 0);
-            clickButton(e, "Command3");
+            clickButton(e, ListEditorControls::renameButton);
             EXPECT_EQ(entriesOf(list), QStringList{"新名"});
-            clickButton(e, "Command4");
+            clickButton(e, ListEditorControls::deleteButton);
             EXPECT_TRUE(entriesOf(list).isEmpty());
         });
         ASSERT_EQ(MessageBox::history().size(), 2);
-        EXPECT_EQ(MessageBox::history()[1].text, command == QLatin1String("Set_Affair")
+        EXPECT_EQ(MessageBox::history()[1].text, command == QLatin1String(MainMenuItems::editItems)
                                                      ? "確定刪除這個物品嗎？"
                                                      : "確定刪除這個借用人嗎？");
         EXPECT_EQ(MessageBox::history()[1].title, "刪除");
@@ -270,23 +273,23 @@ TEST(ListEditor, MovesStopAtTheEndsAndTheFileKeepsTheShownOrder)
     WindowHarness h;
     h.writeListFile(DataFiles::Borrowers, {"甲", "乙", "丙"});
     h.start();
-    runListEditor(h, "Set_Borrower", [&](QDialog& e, QListWidget* list) {
+    runListEditor(h, MainMenuItems::editBorrowers, [&](QDialog& e, QListWidget* list) {
         clickEntry(list, 0);
-        clickButton(e, "Command5");
+        clickButton(e, ListEditorControls::moveUpButton);
         EXPECT_EQ(selectedEntry(list), 0);
         clickEntry(list, 2);
-        clickButton(e, "Command6");
+        clickButton(e, ListEditorControls::moveDownButton);
         EXPECT_EQ(selectedEntry(list), 2);
         EXPECT_EQ(entriesOf(list), QStringList({"甲", "乙", "丙"}));
 
-        clickButton(e, "Command5");
-        clickButton(e, "Command5");
+        clickButton(e, ListEditorControls::moveUpButton);
+        clickButton(e, ListEditorControls::moveUpButton);
         EXPECT_EQ(entriesOf(list), QStringList({"丙", "甲", "乙"}));
         EXPECT_EQ(selectedEntry(list), 0);
-        clickButton(e, "Command6");
+        clickButton(e, ListEditorControls::moveDownButton);
         EXPECT_EQ(entriesOf(list), QStringList({"甲", "丙", "乙"}));
         EXPECT_EQ(selectedEntry(list), 1);
-        clickButton(e, "Command1");
+        clickButton(e, ListEditorControls::doneButton);
     });
     EXPECT_EQ(h.dir().read(DataFiles::Borrowers), big5("\"甲\"\r\n\"丙\"\r\n\"乙\"\r\n"));
     EXPECT_TRUE(MessageBox::history().isEmpty());
@@ -307,9 +310,9 @@ TEST(ListEditor, DoneWritesEachListFileByteForByteAndCloses)
         QString file;
         QByteArray bytes;
     } cases[] = {
-        {"Set_Type", "Type.csv", big5("\"書籍\"\r\n\"3C, 電子\"\r\n")},
-        {"Set_Affair", "Affair.csv", {}}, // emptied
-        {"Set_Borrower", "Borrower.csv", big5("\" 陳大文 \"\r\n")},
+        {MainMenuItems::editCategories, "Type.csv", big5("\"書籍\"\r\n\"3C, 電子\"\r\n")},
+        {MainMenuItems::editItems, "Affair.csv", {}}, // emptied
+        {MainMenuItems::editBorrowers, "Borrower.csv", big5("\" 陳大文 \"\r\n")},
     };
     // Removed, so that only a write brings them back.
     QFile::remove(h.dir().path("Type.csv"));
@@ -318,9 +321,9 @@ TEST(ListEditor, DoneWritesEachListFileByteForByteAndCloses)
         runListEditor(h, c.command, [&](QDialog& e, QListWidget* list) {
             while (c.bytes.isEmpty() && list->count() > 0) {
                 clickEntry(list, 0);
-                clickButton(e, "Command4");
+                clickButton(e, ListEditorControls::deleteButton);
             }
-            clickButton(e, "Command1");
+            clickButton(e, ListEditorControls::doneButton);
             EXPECT_FALSE(e.isVisible());
             EXPECT_EQ(e.result(), QDialog::Accepted);
         });
@@ -344,9 +347,9 @@ TEST(ListEditor, DoneKeepsAListFileChangedOutsideBesideItFirst)
         QString file;
         NameList ReferenceLists::*list;
     } cases[] = {
-        {"Set_Type", DataFiles::Categories, &ReferenceLists::categories},
-        {"Set_Affair", DataFiles::Items, &ReferenceLists::items},
-        {"Set_Borrower", DataFiles::Borrowers, &ReferenceLists::borrowers},
+        {MainMenuItems::editCategories, DataFiles::Categories, &ReferenceLists::categories},
+        {MainMenuItems::editItems, DataFiles::Items, &ReferenceLists::items},
+        {MainMenuItems::editBorrowers, DataFiles::Borrowers, &ReferenceLists::borrowers},
     };
     for (const auto& c : cases)
         h.writeListFile(c.file, {"甲", "乙"});
@@ -357,10 +360,10 @@ TEST(ListEditor, DoneKeepsAListFileChangedOutsideBesideItFirst)
             MessageBox::clearHistory();
             MessageBox::setNextInput("NEWNAME");
             runListEditor(h, c.command, [&](QDialog& e, QListWidget*) {
-                clickButton(e, "Command2");
+                clickButton(e, ListEditorControls::addButton);
                 if (changed)
                     h.dir().write(c.file, outside);
-                clickButton(e, "Command1");
+                clickButton(e, ListEditorControls::doneButton);
             });
             EXPECT_EQ(h.dir().read(c.file),
                       big5("\"" + (h.store().lists().*c.list).names().join("\"\r\n\"") + "\"\r\n"));
@@ -379,19 +382,19 @@ TEST(ListEditor, DoneOnTheCategoriesRebuildsTheFilterAndTheRecordList)
     h.writeListFile(DataFiles::Categories, {"Book", "Pen"});
     h.writeRecordFile({loan("Book"), loan("Pen", "借入"), loan("Pen"), loan("Cup")});
     h.start();
-    h.click("Option1_1");
+    h.click(MainWindowControls::directionLentOut);
     h.chooseCategory("Book");
     ASSERT_EQ(h.rows(), 1);
     MessageBox::setNextInput("Tea");
-    runListEditor(h, "Set_Type", [&](QDialog& e, QListWidget* list) {
+    runListEditor(h, MainMenuItems::editCategories, [&](QDialog& e, QListWidget* list) {
         clickEntry(list, 1);
-        clickButton(e, "Command4");
-        clickButton(e, "Command2");
-        clickButton(e, "Command1");
+        clickButton(e, ListEditorControls::deleteButton);
+        clickButton(e, ListEditorControls::addButton);
+        clickButton(e, ListEditorControls::doneButton);
     });
     EXPECT_EQ(h.categoryEntries(), QStringList({"全部", "Book", "Tea", "未分類"}));
     EXPECT_EQ(h.categoryFilter()->currentText(), "全部");
-    EXPECT_EQ(h.checkedOption("Option1"), 1);
+    EXPECT_EQ(h.checkedOption(MainWindowControls::directionFilter), 1);
     // Every category lent out, the deleted one's record now shown as "未分類".
     ASSERT_EQ(h.rows(), 3);
     EXPECT_EQ(h.cell(0, 2), "Book");
@@ -410,11 +413,11 @@ TEST(ListEditor, DoneOnItemsOrBorrowersLeavesTheRecordListAsItIs)
     h.clickRow(0);
     h.tickRow(1);
     const QStringList entries = h.categoryEntries();
-    for (const char* command : {"Set_Affair", "Set_Borrower"}) {
+    for (const char* command : {MainMenuItems::editItems, MainMenuItems::editBorrowers}) {
         MessageBox::setNextInput("新名");
         runListEditor(h, command, [&](QDialog& e, QListWidget*) {
-            clickButton(e, "Command2");
-            clickButton(e, "Command1");
+            clickButton(e, ListEditorControls::addButton);
+            clickButton(e, ListEditorControls::doneButton);
         });
     }
     EXPECT_EQ(h.store().lists().items.names(), QStringList{"新名"});
@@ -434,9 +437,9 @@ TEST(ListEditor, EndedWhileOpenTheEditorFinishesBeforeTheRecordsAreWritten)
     h.writeRecordFile({loan("工具")});
     auto& w = h.start();
     MessageBox::setNextInput("器材");
-    runListEditor(h, "Set_Type", [&](QDialog& e, QListWidget* list) {
+    runListEditor(h, MainMenuItems::editCategories, [&](QDialog& e, QListWidget* list) {
         clickEntry(list, 0);
-        clickButton(e, "Command3");
+        clickButton(e, ListEditorControls::renameButton);
         w.close(); // what the termination signal does
         EXPECT_FALSE(e.isVisible());
     });

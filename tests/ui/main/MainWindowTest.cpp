@@ -57,9 +57,9 @@ TEST(MainWindow, FirstRunStartsWithTheDefaults)
         EXPECT_EQ(h.list()->columnWidth(c), widths[c]) << c;
     EXPECT_TRUE(h.list()->isColumnHidden(8));
     EXPECT_EQ(h.list()->font().pointSize(), 9);
-    EXPECT_TRUE(h.isChecked("View_Font09"));
-    EXPECT_EQ(h.checkedOption("Option1"), 0);
-    EXPECT_EQ(h.checkedOption("Option2"), 0);
+    EXPECT_TRUE(h.isChecked(MainMenuItems::fontSize(9)));
+    EXPECT_EQ(h.checkedOption(MainWindowControls::directionFilter), 0);
+    EXPECT_EQ(h.checkedOption(MainWindowControls::statusFilter), 0);
     EXPECT_EQ(h.categoryEntries(), QStringList({"全部", "未分類"}));
     EXPECT_EQ(h.statusText(), " 共 0 筆資料，借出未歸還金額: 0，借入未歸還金額: 0");
     EXPECT_EQ(h.selectedRow(), -1);
@@ -79,10 +79,10 @@ TEST(MainWindow, SettingsComeBackAtTheNextStart)
         w.setWindowState(Qt::WindowNoState);
         w.setGeometry(50, 60, 700, 600);
         h.list()->setColumnWidth(2, 133); // as a drag on the heading's edge does
-        h.click("Option1_1");
-        h.click("Option2_2");
+        h.click(MainWindowControls::directionLentOut);
+        h.click(MainWindowControls::statusReturned);
         h.chooseCategory("書");
-        h.trigger("View_Font12");
+        h.trigger(MainMenuItems::fontSize(12));
         ASSERT_TRUE(w.close());
     }
     SettingsStore settings;
@@ -97,14 +97,14 @@ TEST(MainWindow, SettingsComeBackAtTheNextStart)
     auto& again = h.start();
     EXPECT_FALSE(again.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(h.list()->columnWidth(2), 133);
-    EXPECT_EQ(h.checkedOption("Option1"), 1);
-    EXPECT_EQ(h.checkedOption("Option2"), 2);
+    EXPECT_EQ(h.checkedOption(MainWindowControls::directionFilter), 1);
+    EXPECT_EQ(h.checkedOption(MainWindowControls::statusFilter), 2);
     EXPECT_EQ(h.categoryFilter()->currentText(), "書");
     ASSERT_EQ(h.rows(), 1);
     EXPECT_EQ(h.cell(0, 3), "李");
     EXPECT_EQ(h.list()->font().pointSize(), 12);
-    EXPECT_TRUE(h.isChecked("View_Font12"));
-    EXPECT_FALSE(h.isChecked("View_Font09"));
+    EXPECT_TRUE(h.isChecked(MainMenuItems::fontSize(12)));
+    EXPECT_FALSE(h.isChecked(MainMenuItems::fontSize(9)));
 }
 
 TEST(MainWindow, MaximizedCloseKeepsTheLastNormalBounds)
@@ -126,7 +126,7 @@ TEST(MainWindow, WhatTheCloseCouldNotKeepIsToldOnceAfterTheSave)
     h.dir().write(DataFiles::Records, {});
     h.dir().write(RecordVersions::FolderName, "a file where the folder would be");
     auto& w = h.start();
-    h.trigger("View_Font12");
+    h.trigger(MainMenuItems::fontSize(12));
     EXPECT_TRUE(MessageBox::history().isEmpty()) << "not at every font change";
     h.store().recordRegister().append(record("王"));
     w.close();
@@ -147,7 +147,7 @@ TEST(MainWindow, TheCloseAndQuitWriteTheRecordFileOnce)
         EXPECT_FALSE(h.dir().exists(DataFiles::Records));
         if (viaMenu) {
             h.store().recordRegister().append(record("王"));
-            h.trigger("Data_Quit");
+            h.trigger(MainMenuItems::quit);
         } else {
             w.close();
         }
@@ -259,11 +259,11 @@ TEST(MainWindow, AtASessionsEndTheRecordsAreWrittenBeforeAnythingIsTold)
     g_told = &told;
     g_recordFile = h.dir().path(DataFiles::Records);
     const QtMessageHandler previous = qInstallMessageHandler(keepTold);
-    onNextDialog("SetForm", [&](QDialog&) {
+    onNextDialog(ListEditorControls::dialog, [&](QDialog&) {
         h.dir().write(DataFiles::Borrowers, outside);
         w.endBySession();
     });
-    h.trigger("Set_Borrower");
+    h.trigger(MainMenuItems::editBorrowers);
     qInstallMessageHandler(previous);
 
     EXPECT_TRUE(w.hasShutDown());
@@ -343,7 +343,7 @@ struct Effect
 {
     QStringList dialogs;  // titles of the dialogs it opened
     QStringList messages; // texts of the boxes it showed
-    QList<Shell::Opened> opened;
+    QStringList opened;   // what it handed to the desktop shell
 };
 
 Effect effectOf(const std::function<void()>& command)
@@ -368,39 +368,49 @@ TEST(MainWindow, EveryMenuItemAndToolbarButtonReachesItsCommand)
         QStringList commands;
         QStringList dialogs;
         QStringList messages;
-        QString opened;
-        int show;
+        QStringList opened;
     } cases[] = {
-        {{"Data_New", "Toolbar1_Button2"}, {"新增資料"}, {}, {}, 0},
-        {{"Data_Del", "Toolbar1_Button3"}, {}, {"請先勾選要刪除的記錄"}, {}, 0},
-        {{"Data_Clear"}, {}, {"確定清除已歸還資料嗎？"}, {}, 0},
-        {{"Date_Export"}, {}, {"匯出完成，檔案已存至 " + h.dir().path("全部.csv")}, {}, 0},
-        {{"Set_Type", "Toolbar1_Button5"}, {"設定分類選項"}, {}, {}, 0},
-        {{"Set_Affair", "Toolbar1_Button6"}, {"設定物品清單"}, {}, {}, 0},
-        {{"Set_Borrower", "Toolbar1_Button7"}, {"設定借用人名單"}, {}, {}, 0},
-        {{"Toolbar1_Button9", "Help_Update"},
+        {{MainMenuItems::newRecord, MainMenuItems::newRecordButton}, {"新增資料"}, {}, {}},
+        {{MainMenuItems::deleteTicked, MainMenuItems::deleteTickedButton},
+         {},
+         {"請先勾選要刪除的記錄"},
+         {}},
+        {{MainMenuItems::clearReturned}, {}, {"確定清除已歸還資料嗎？"}, {}},
+        {{MainMenuItems::exportShown},
+         {},
+         {"匯出完成，檔案已存至 " + h.dir().path("全部.csv")},
+         {}},
+        {{MainMenuItems::editCategories, MainMenuItems::editCategoriesButton},
+         {"設定分類選項"},
+         {},
+         {}},
+        {{MainMenuItems::editItems, MainMenuItems::editItemsButton}, {"設定物品清單"}, {}, {}},
+        {{MainMenuItems::editBorrowers, MainMenuItems::editBorrowersButton},
+         {"設定借用人名單"},
+         {},
+         {}},
+        {{MainMenuItems::checkForUpdatesButton, MainMenuItems::checkForUpdates},
          {},
          {},
-         "https://kelvora.app/display.php?file=w06",
-         Shell::Show},
-        {{"Help_Help"}, {}, {}, h.dir().path("Tovi.htm"), Shell::ShowNormal},
-        {{"Help_About"}, {"關於Kelvora"}, {}, {}, 0},
-        {{"Toolbar1_Button1", "Toolbar1_Button4", "Toolbar1_Button8"}, {}, {}, {}, 0},
+         {"https://kelvora.app/display.php?file=w06"}},
+        {{MainMenuItems::helpPage}, {}, {}, {h.dir().path("Tovi.htm")}},
+        {{MainMenuItems::about}, {"關於Kelvora"}, {}, {}},
+        {{MainMenuItems::firstToolbarSeparator, MainMenuItems::listsToolbarSeparator,
+          MainMenuItems::updateToolbarSeparator},
+         {},
+         {},
+         {}},
     };
     for (const auto& c : cases) {
         for (const QString& command : c.commands) {
             SCOPED_TRACE(command.toStdString());
-            const Effect e = effectOf([&] { h.trigger(command.toLatin1().constData()); });
+            const Effect e = effectOf([&] { h.trigger(command); });
             EXPECT_EQ(e.dialogs, c.dialogs);
             EXPECT_EQ(e.messages, c.messages);
-            ASSERT_EQ(e.opened.size(), c.opened.isEmpty() ? 0 : 1);
-            if (!c.opened.isEmpty()) {
-                EXPECT_EQ(e.opened[0].target, c.opened);
-                EXPECT_EQ(e.opened[0].showCommand, c.show);
-            }
+            EXPECT_EQ(e.opened, c.opened);
         }
     }
-    EXPECT_EQ(h.window().findChild<QToolBar*>("Toolbar1")->actions().size(), 9);
+    EXPECT_EQ(h.window().findChild<QToolBar*>(MainMenuItems::toolbar)->actions().size(), 9);
 }
 
 // Counts the menus that open, and closes each again, which ends its modal loop.
@@ -421,7 +431,8 @@ TEST(MainWindow, ARightClickOnTheMenuBarOrTheToolbarOpensNoMenu)
     auto& w = h.start();
     MenuCounter menus;
     qApp->installEventFilter(&menus);
-    for (QWidget* bar : {static_cast<QWidget*>(w.menuBar()), w.findChild<QWidget*>("Toolbar1")}) {
+    for (QWidget* bar :
+         {static_cast<QWidget*>(w.menuBar()), w.findChild<QWidget*>(MainMenuItems::toolbar)}) {
         const QPoint spot(bar->width() - 4, bar->height() / 2);
         QContextMenuEvent rightClick(QContextMenuEvent::Mouse, spot, bar->mapToGlobal(spot));
         QApplication::sendEvent(bar, &rightClick);
@@ -438,11 +449,11 @@ TEST(MainWindow, CheckForUpdatesIsReachedByKeys)
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     QTest::keyClick(&w, Qt::Key_H, Qt::AltModifier);
-    auto* help = w.findChild<QMenu*>("Menu_Help");
+    auto* help = w.findChild<QMenu*>(MainMenuItems::helpMenu);
     ASSERT_TRUE(help->isVisible());
     QTest::keyClick(help, Qt::Key_U);
     ASSERT_EQ(Shell::opened().size(), 1);
-    EXPECT_EQ(Shell::opened()[0].target, "https://kelvora.app/display.php?file=w06");
+    EXPECT_EQ(Shell::opened()[0], "https://kelvora.app/display.php?file=w06");
 }
 
 TEST(MainWindow, FontSizeChoiceTicksItAloneAndIsStoredAtOnce)
@@ -462,13 +473,13 @@ TEST(MainWindow, FontSizeChoiceTicksItAloneAndIsStoredAtOnce)
         return sizes;
     };
     for (int round = 0; round < 2; ++round) { // choosing it again changes nothing
-        h.trigger("View_Font14");
+        h.trigger(MainMenuItems::fontSize(14));
         EXPECT_EQ(ticked(), QList<int>{14});
         EXPECT_EQ(h.list()->font().pointSize(), 14);
         EXPECT_EQ(SettingsStore().value("Font", ""), "14");
     }
     EXPECT_EQ(h.categoryFilter()->font().pointSize(), comboSize);
-    h.trigger("View_Font09");
+    h.trigger(MainMenuItems::fontSize(9));
     EXPECT_EQ(ticked(), QList<int>{9});
     EXPECT_EQ(SettingsStore().value("Font", ""), "9");
 }

@@ -27,7 +27,7 @@ protected:
 
     QString selectAllCaption() const
     {
-        return h.window().findChild<QPushButton*>("Command1")->text();
+        return h.window().findChild<QPushButton*>(MainWindowControls::selectAllButton)->text();
     }
 
     QColor foreground(int row, int column) const
@@ -48,7 +48,7 @@ TEST_F(RecordList, FiltersChosenByClicksRebuildTheListFromItsLastRow)
     EXPECT_EQ(h.selectedRow(), 39);
     EXPECT_EQ(h.statusText(), " 共 40 筆資料，借出未歸還金額: 160，借入未歸還金額: 160");
 
-    h.click("Option1_1");
+    h.click(MainWindowControls::directionLentOut);
     EXPECT_EQ(h.rows(), 20);
     EXPECT_EQ(h.cell(0, 1), "借出");
     EXPECT_EQ(h.selectedRow(), 19);
@@ -56,15 +56,15 @@ TEST_F(RecordList, FiltersChosenByClicksRebuildTheListFromItsLastRow)
     h.chooseCategory("錢");
     EXPECT_EQ(h.rows(), 7);
     EXPECT_EQ(h.selectedRow(), 6);
-    h.click("Option2_2");
+    h.click(MainWindowControls::statusReturned);
     EXPECT_EQ(h.rows(), 1);
     EXPECT_EQ(h.statusText(), " 共 1 筆資料");
-    h.click("Option1_2");
+    h.click(MainWindowControls::directionBorrowedIn);
     h.chooseCategory("書");
-    h.click("Option2_1");
+    h.click(MainWindowControls::statusNotReturned);
     EXPECT_EQ(h.rows(), 11); // 借入, 書, 未歸還
     h.list()->clearSelection();
-    h.click("Option2_1");
+    h.click(MainWindowControls::statusNotReturned);
     EXPECT_EQ(h.selectedRow(), 10) << "the button already chosen rebuilds too";
     h.chooseCategory("未分類");
     EXPECT_EQ(h.rows(), 0);
@@ -121,7 +121,7 @@ TEST_F(RecordList, RowsShowEveryFieldInItsColourAndTheSlotInTheHiddenColumn)
 TEST_F(RecordList, SelectAllTicksAndClearsEveryRow)
 {
     h.start();
-    h.click("Command1");
+    h.click(MainWindowControls::selectAllButton);
     EXPECT_EQ(selectAllCaption(), "全選") << "nothing to tick";
 
     add("借出", "書", {}, "未歸還");
@@ -131,19 +131,19 @@ TEST_F(RecordList, SelectAllTicksAndClearsEveryRow)
         input();
         return watch.covers(0, 0, Qt::CheckStateRole) && watch.covers(1, 0, Qt::CheckStateRole);
     };
-    EXPECT_TRUE(ticksRepainted([&] { h.click("Command1"); }));
+    EXPECT_TRUE(ticksRepainted([&] { h.click(MainWindowControls::selectAllButton); }));
     EXPECT_EQ(selectAllCaption(), "取消");
     EXPECT_TRUE(h.isTicked(0) && h.isTicked(1));
     // Unticking by hand leaves the caption alone.
     h.tickRow(0);
     EXPECT_FALSE(h.isTicked(0));
     EXPECT_EQ(selectAllCaption(), "取消");
-    EXPECT_TRUE(ticksRepainted([&] { h.click("Command1"); }));
+    EXPECT_TRUE(ticksRepainted([&] { h.click(MainWindowControls::selectAllButton); }));
     EXPECT_EQ(selectAllCaption(), "全選");
     EXPECT_FALSE(h.isTicked(0) || h.isTicked(1));
 
-    h.click("Command1");
-    h.click("Option2_0"); // a rebuild clears every tick and the caption
+    h.click(MainWindowControls::selectAllButton);
+    h.click(MainWindowControls::statusAll); // a rebuild clears every tick and the caption
     EXPECT_EQ(selectAllCaption(), "全選");
     EXPECT_FALSE(h.isTicked(0) || h.isTicked(1));
 }
@@ -165,8 +165,11 @@ TEST_F(RecordList, TheKeyboardReachesEveryControlAndWorksTheRows)
     QStringList stops;
     for (int i = 0; i < 5; ++i)
         stops.append(press(Qt::Key_Tab));
-    EXPECT_EQ(stops, QStringList({"Command1", "Option1_0", "Option2_0", "Combo1", "ListView1"}));
-    EXPECT_EQ(press(Qt::Key_Tab, Qt::ShiftModifier), "Combo1");
+    EXPECT_EQ(stops,
+              QStringList({MainWindowControls::selectAllButton, MainWindowControls::directionAll,
+                           MainWindowControls::statusAll, MainWindowControls::categoryFilter,
+                           MainWindowControls::recordList}));
+    EXPECT_EQ(press(Qt::Key_Tab, Qt::ShiftModifier), MainWindowControls::categoryFilter);
     h.list()->setFocus();
 
     press(Qt::Key_Up);
@@ -181,11 +184,11 @@ TEST_F(RecordList, TheKeyboardReachesEveryControlAndWorksTheRows)
     EXPECT_EQ(h.selectedRow(), 0);
 
     // In an option group the arrow keys choose, as a click does.
-    EXPECT_EQ(press(Qt::Key_Tab, Qt::ShiftModifier), "Combo1");
-    EXPECT_EQ(press(Qt::Key_Tab, Qt::ShiftModifier), "Option2_0");
+    EXPECT_EQ(press(Qt::Key_Tab, Qt::ShiftModifier), MainWindowControls::categoryFilter);
+    EXPECT_EQ(press(Qt::Key_Tab, Qt::ShiftModifier), MainWindowControls::statusAll);
     press(Qt::Key_Right);
-    EXPECT_EQ(press(Qt::Key_Right), "Option2_2");
-    EXPECT_EQ(h.checkedOption("Option2"), 2);
+    EXPECT_EQ(press(Qt::Key_Right), MainWindowControls::statusReturned);
+    EXPECT_EQ(h.checkedOption(MainWindowControls::statusFilter), 2);
     EXPECT_EQ(h.rows(), 0);
 }
 
@@ -205,7 +208,7 @@ TEST_F(RecordList, TheSelectedLastRowStaysInViewAndTheHeadingsFollowTheFont)
     ASSERT_TRUE(lastRowInView());
     w.resize(800, 700 - 37); // as when the frame is taken off the stored outer size
     EXPECT_TRUE(lastRowInView());
-    h.trigger("View_Font16");
+    h.trigger(MainMenuItems::fontSize(16));
     EXPECT_TRUE(lastRowInView());
     EXPECT_EQ(QFontInfo(list->horizontalHeader()->viewport()->font()).pointSize(), 16);
 }
@@ -219,7 +222,7 @@ TEST_F(RecordList, TheListFollowsTheRegisterAndPassesTheItemModelTester)
     h.start();
     QAbstractItemModelTester tester(h.list()->model(),
                                     QAbstractItemModelTester::FailureReportingMode::Fatal);
-    h.click("Option1_1");
+    h.click(MainWindowControls::directionLentOut);
     ASSERT_EQ(h.rows(), 1);
     const QString status = h.statusText();
     add("借入", "錢", {}, "已歸還");
@@ -235,11 +238,11 @@ TEST_F(RecordList, TheListFollowsTheRegisterAndPassesTheItemModelTester)
 
     h.store().recordRegister().remove({1});
     EXPECT_EQ(h.rows(), 0);
-    h.click("Option1_0");
+    h.click(MainWindowControls::directionAll);
     EXPECT_EQ(h.rows(), 2);
 
     // Read anew, the register is shown under the filters as they stand.
-    h.click("Option1_2");
+    h.click(MainWindowControls::directionBorrowedIn);
     h.writeRecordFile({{"2026/03/01", "借入", "錢", "甲", "", "5", {}, "未歸還"},
                        {"2026/03/02", "借出", "錢", "乙", "", "7", {}, "未歸還"},
                        {"2026/03/03", "借入", "書", "丙", "", "9", {}, "未歸還"}});
