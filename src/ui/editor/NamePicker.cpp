@@ -41,9 +41,8 @@ void NamePicker::buildControls()
     list_->setFont(Fonts::listBox());
     list_->setAccessibleName(title(kind_));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    DialogLayout::line(this, DialogSeparator::shadowLine, EtchedLine::Half::Shadow, -120, 4680,
-                       5520);
-    DialogLayout::line(this, DialogSeparator::lightLine, EtchedLine::Half::Light, -120, 4695, 5520);
+    DialogLayout::etchedSeparator(this, DialogSeparator::shadowLine, DialogSeparator::lightLine,
+                                  -120, 4680, 5520);
     auto* ok = place<QPushButton>(this, NamePickerControls::okButton, QStringLiteral("確定"), 3120,
                                   4800, 1095, 375);
     ok->setDefault(true);

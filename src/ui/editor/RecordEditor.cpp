@@ -100,8 +100,8 @@ void RecordEditor::buildControls()
     dueDateBox_ = textBox(RecordEditorControls::dueDateBox, 1080, 4680, 2295, 375);
     caption(RecordEditorControls::dueDateCaption, QStringLiteral("預計歸還日"), 120, 4800, 900,
             dueDateBox_);
-    DialogLayout::line(this, DialogSeparator::shadowLine, EtchedLine::Half::Shadow, 0, 5280, 6840);
-    DialogLayout::line(this, DialogSeparator::lightLine, EtchedLine::Half::Light, 0, 5295, 6840);
+    DialogLayout::etchedSeparator(this, DialogSeparator::shadowLine, DialogSeparator::lightLine, 0,
+                                  5280, 6840);
     returnedBox_ = place<QCheckBox>(this, RecordEditorControls::returnedBox, Texts::Returned, 120,
                                     5520, 855, 375);
     returnDateBox_ = textBox(RecordEditorControls::returnDateBox, 1080, 5520, 2295, 375);

@@ -40,9 +40,9 @@ void ListEditor::buildControls()
               &ListEditor::moveDown);
     addButton(ListEditorControls::doneButton, QStringLiteral("完成"), 4200, &ListEditor::complete);
 
-    // An etched separator above "完成": a grey line with a white one beneath it.
-    DialogLayout::line(this, DialogSeparator::shadowLine, EtchedLine::Half::Shadow, 0, 4080, 5520);
-    DialogLayout::line(this, DialogSeparator::lightLine, EtchedLine::Half::Light, 0, 4095, 5520);
+    // Above "完成".
+    DialogLayout::etchedSeparator(this, DialogSeparator::shadowLine, DialogSeparator::lightLine, 0,
+                                  4080, 5520);
 }
 
 void ListEditor::addButton(const char* name, const QString& caption, int top,

@@ -1,6 +1,7 @@
 #include "ui/main/MainMenus.h"
 
 #include "ui/ControlNames.h"
+#include "ui/main/MainLayout.h"
 #include "ui/widgets/Twips.h"
 
 #include <QAction>
@@ -79,7 +80,7 @@ void MainMenus::buildToolbar(QMainWindow* window)
     toolbar->setFloatable(false);
     toolbar->setIconSize(QSize(24, 24));
     toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    toolbar->setFixedHeight(Twips::toPixels(ToolbarTwips));
+    toolbar->setFixedHeight(Twips::toPixels(MainLayout::ToolbarTwips));
 
     // Each button's icon is the desktop theme's where there is one, else the one that ships with
     // the program.

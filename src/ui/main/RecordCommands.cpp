@@ -25,8 +25,14 @@ std::optional<RecordEditor::Result> openEditor(RecordEditor::Mode mode, const Lo
                                                const RecordEditor::Choices& choices,
                                                const DataStore& store)
 {
-    // Without an owner window, as the editor has always been shown.
     return RecordEditor(mode, record, choices, store.records().isFull()).run();
+}
+
+// The category the list shows once a record is stored: the record's own, unless the filter
+// shows them all.
+QString categoryToShow(const QString& filter, const LoanRecord& stored)
+{
+    return filter == Texts::All ? filter : stored.Category;
 }
 
 // The record is stored already, so a full list only costs the name, and the user is told.
@@ -72,11 +78,11 @@ void RecordCommands::newRecord()
     if (!result)
         return;
     // The new row joins the list as it stands; the filters and totals catch up at the next
-    // rebuild, unless the list is to show the record's category.
+    // rebuild, unless the list is to show another category.
     store_.recordRegister().append(result->record);
     addNames(store_, window_, *result);
-    if (filter != Texts::All && filter != result->record.Category)
-        panel_.chooseCategory(result->record.Category);
+    if (const QString shown = categoryToShow(filter, result->record); shown != filter)
+        panel_.chooseCategory(shown);
 }
 
 void RecordCommands::editSelected()
@@ -91,12 +97,8 @@ void RecordCommands::editSelected()
         return;
     store_.recordRegister().replace(slot, result->record);
     addNames(store_, window_, *result);
-    // The list is rebuilt under the record's category, unless it shows them all, and the edited
-    // row selected.
-    const QString filter = panel_.filter().category;
-    panel_.chooseCategory(filter != Texts::All && filter != result->record.Category
-                              ? result->record.Category
-                              : filter);
+    // The list is rebuilt, and the edited row selected.
+    panel_.chooseCategory(categoryToShow(panel_.filter().category, result->record));
     if (const int edited = model_.rowOf(slot); edited >= 0)
         panel_.selectRow(edited);
 }

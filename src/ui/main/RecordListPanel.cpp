@@ -2,7 +2,7 @@
 
 #include "ui/ControlNames.h"
 #include "ui/main/FilterStrip.h"
-#include "ui/main/MainMenus.h"
+#include "ui/main/MainLayout.h"
 #include "ui/main/RecordCellDelegate.h"
 #include "ui/main/RecordListModel.h"
 #include "ui/main/RecordListView.h"
@@ -20,7 +20,7 @@
 
 namespace {
 // The designed client area holds the toolbar; this panel starts below it.
-constexpr int kToolbarTwips = MainMenus::ToolbarTwips;
+constexpr int kToolbarTwips = MainLayout::ToolbarTwips;
 constexpr int kListTopTwips = 1320;
 constexpr int kDesignColumnWidths[] = {90, 50, 110, 100, 220, 50, 90, 90};
 
@@ -75,11 +75,6 @@ void RecordListPanel::buildControls()
     strip_ = new FilterStrip(this);
     strip_->setObjectName(QLatin1String(MainWindowControls::filterStrip));
     strip_->setGeometry(belowToolbar(-30, 720, 10215, 795));
-
-    auto* tile = new QLabel(this);
-    tile->setObjectName(QStringLiteral("Picture2"));
-    tile->setPixmap(FilterStrip::stripeTile(palette()));
-    tile->hide();
 
     selectAll_ = DialogLayout::place<QPushButton>(strip_, MainWindowControls::selectAllButton,
                                                   QStringLiteral("全選"), 120, 90, 855, 375);

@@ -35,6 +35,13 @@ EtchedLine* line(QWidget* parent, const char* name, EtchedLine::Half half, int l
     return line;
 }
 
+void etchedSeparator(QWidget* parent, const char* shadowName, const char* lightName, int left,
+                     int top, int width)
+{
+    line(parent, shadowName, EtchedLine::Half::Shadow, left, top, width);
+    line(parent, lightName, EtchedLine::Half::Light, left, top + Twips::PerPixel, width);
+}
+
 void makeFixedDialog(QWidget* dialog, int width, int height)
 {
     dialog->setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |

@@ -37,6 +37,9 @@ Widget* place(QWidget* parent, const char* name, const QString& caption, int lef
 // A one-pixel horizontal line, one half of an etched separator.
 EtchedLine* line(QWidget* parent, const char* name, EtchedLine::Half half, int left, int top,
                  int width);
+// An etched separator across a dialog: the grey line, and the white one under it.
+void etchedSeparator(QWidget* parent, const char* shadowName, const char* lightName, int left,
+                     int top, int width);
 
 // A fixed dialog border of the given client size in twips, no minimise or maximise button,
 // no task-bar entry, and no Close command.
