@@ -42,6 +42,9 @@ MainWindow::MainWindow(DataStore& store, SettingsStore& settings, QWidget* paren
     summary_ = new QLabel(bar);
     summary_->setObjectName(QStringLiteral("StatusBar1_Text"));
     bar->addWidget(summary_, 1);
+    overdue_ = new QLabel(bar);
+    overdue_->setObjectName(QStringLiteral("StatusBar1_Overdue"));
+    bar->addPermanentWidget(overdue_);
     settings_ = std::make_unique<WindowSettings>(*this, *panel_->list(), settings);
     records_ = new RecordCommands(store_, *panel_, *model_, this);
     lists_ = new ListCommands(store_, *panel_, this);
@@ -106,6 +109,7 @@ void MainWindow::MainDataShow()
     const ShownRecords shown = filter.apply(store_.records);
     model_->setRows(shown.recordSlots);
     summary_->setText(filter.summary(shown));
+    overdue_->setText(RecordFilter::overdueText(shown));
 }
 
 void MainWindow::showRecords()
