@@ -3,6 +3,7 @@
 #include "Product.h"
 #include "platform/ListHeader.h"
 #include "platform/MessageBox.h"
+#include "platform/Modal.h"
 #include "platform/Shell.h"
 #include "platform/Twips.h"
 #include "store/DataStore.h"
@@ -15,6 +16,7 @@
 #include "ui/main/RecordListModel.h"
 #include "ui/main/RecordListPanel.h"
 #include "ui/main/WindowSettings.h"
+#include "ui/people/PeopleWindow.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -69,6 +71,11 @@ void MainWindow::connectCommands()
     connect(menus_, &MainMenus::editBorrowers, this,
             [this] { lists_->edit(ListMode::borrowers()); });
     connect(menus_, &MainMenus::fontSizeChosen, this, &MainWindow::setListFont);
+    connect(menus_, &MainMenus::showPeople, this, [this] {
+        PeopleWindow people(store_.recordRegister, QDate::currentDate(), panel_->list()->font(),
+                            this);
+        Modal::exec(people);
+    });
     connect(menus_, &MainMenus::showHelp, this,
             [this] { HelpCommands::openHelpPage(this, store_.AppDir()); });
     connect(menus_, &MainMenus::showAbout, this, [this] { HelpCommands::showAbout(this); });
