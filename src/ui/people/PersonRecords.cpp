@@ -10,9 +10,12 @@
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 // A column fitted to its contents stays within this many characters' width.
@@ -48,11 +51,14 @@ PersonRecords::PersonRecords(const RecordRegister& records, const QString& name,
     list->verticalHeader()->hide();
     list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     list->setColumnHidden(RecordListModel::IndexColumn, true);
-    list->horizontalHeader()->setMaximumSectionSize(list->fontMetrics().averageCharWidth() *
-                                                    kWidestColumnCharacters);
     list->resizeColumnsToContents();
+    const int widest = list->fontMetrics().averageCharWidth() * kWidestColumnCharacters;
+    for (int column = 0; column < LoanRecord::FieldCount; ++column)
+        list->setColumnWidth(column, std::min(list->columnWidth(column), widest));
+    // Nothing selected, so that every row shows its colours.
     if (oldestFirst->rowCount() > 0)
-        list->setCurrentIndex(oldestFirst->index(0, 0));
+        list->selectionModel()->setCurrentIndex(oldestFirst->index(0, 0),
+                                                QItemSelectionModel::NoUpdate);
 
     auto* count = new QLabel(QStringLiteral("共 %1 筆資料").arg(oldestFirst->rowCount()), this);
     count->setObjectName(QStringLiteral("PersonCount"));

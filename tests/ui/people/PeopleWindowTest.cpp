@@ -111,6 +111,12 @@ TEST(PeopleWindow, TheSummaryAgreesWithTheStatusBarSortsCopiesAndOpensAPerson)
             EXPECT_FALSE(rows->index(0, 6).data(Qt::BackgroundRole).isValid());
             EXPECT_FALSE(rows->index(0, 0).data(Qt::CheckStateRole).isValid());
             EXPECT_FALSE(rows->flags(rows->index(0, 0)) & Qt::ItemIsUserCheckable);
+            // Short texts are shown whole, beside the margins the list draws them in.
+            for (int column = 1; column < 8; ++column)
+                EXPECT_GE(
+                    list->columnWidth(column) - 8,
+                    list->fontMetrics().horizontalAdvance(rows->index(0, column).data().toString()))
+                    << column;
         });
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cellCentre(table, 2, 0));
         QTest::keyClick(table, Qt::Key_Return);
