@@ -39,9 +39,14 @@ string_value() {
     printf '%s' "$1" | sed -e 's/\\/\\\\/g'
 }
 
-install -d "$data/icons/hicolor/32x32/apps" "$data/icons/hicolor/128x128/apps" "$apps"
-install -m 644 "$here/resources/icons/kelvora.png" "$data/icons/hicolor/32x32/apps/kelvora.png"
-install -m 644 "$here/resources/icons/kelvora-128.png" "$data/icons/hicolor/128x128/apps/kelvora.png"
+# The icon in each size it is drawn in (the sizes of src/platform/ProgramIcon.h), and scalable.
+icons=$data/icons/hicolor
+for size in 16 24 32 48 64 128 256; do
+    install -d "$icons/${size}x$size/apps"
+    install -m 644 "$here/resources/icons/kelvora-$size.png" "$icons/${size}x$size/apps/kelvora.png"
+done
+install -d "$icons/scalable/apps" "$apps"
+install -m 644 "$here/resources/icons/kelvora.svg" "$icons/scalable/apps/kelvora.svg"
 
 # The launcher is written beside its final name and moved into place whole.
 entry=$apps/kelvora.desktop

@@ -1,10 +1,12 @@
 #include "platform/FileSystem.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <optional>
 #include <unistd.h>
 #include <utility>
@@ -20,6 +22,33 @@ void setError(QString* error, const QString& text)
 {
     if (error)
         *error = FileSystem::reasonText(text);
+}
+
+std::function<void(const QString&)>& folderSyncObserver()
+{
+    static std::function<void(const QString&)> observer;
+    return observer;
+}
+
+// A new or renamed name is on disk only once its folder is; the file's own bytes are synced by
+// whatever wrote them. A folder that cannot be synced (some shared folders) is left to the system:
+// the name is in place already, and nothing the program could do would make it surer.
+void syncFolder(const QString& folder)
+{
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+    if (folderSyncObserver())
+        folderSyncObserver()(QFileInfo(folder).canonicalFilePath());
+}
+
+// writeAll writes a file in place when its folder takes no new file.
+bool writtenInPlace(const QFileInfo& file)
+{
+    return file.exists() && !QFileInfo(file.absolutePath()).isWritable();
 }
 
 bool save(const QString& path, const QByteArray& bytes, QString* error)
@@ -59,10 +88,22 @@ bool isFile(const QString& path)
 bool rename(const QString& from, const QString& to, QString* error)
 {
     QFile file(from);
-    if (file.rename(to))
+    if (!file.rename(to)) {
+        setError(error, file.errorString());
+        return false;
+    }
+    syncFolder(QFileInfo(to).absolutePath());
+    return true;
+}
+
+bool makeFolder(const QString& path)
+{
+    if (QFileInfo(path).isDir())
         return true;
-    setError(error, file.errorString());
-    return false;
+    if (!QDir().mkpath(path))
+        return false;
+    syncFolder(QFileInfo(path).absolutePath());
+    return true;
 }
 
 bool holds(const QString& path, const QByteArray& bytes)
@@ -117,7 +158,7 @@ bool writeAll(const QString& path, const QByteArray& bytes, QString* error, QDat
 {
     const QFileInfo target(path);
     std::optional<QByteArray> previous;
-    if (target.exists() && !QFileInfo(target.absolutePath()).isWritable()) {
+    if (writtenInPlace(target)) {
         // Written in place: a named pipe would block the program, and what the file holds now is
         // kept to be put back.
         if (!target.isFile() && !target.isDir()) {
@@ -136,8 +177,24 @@ bool writeAll(const QString& path, const QByteArray& bytes, QString* error, QDat
         }
         return false;
     }
+    // The file replaced is the link's target, where there is a link.
+    const QFileInfo written(QFileInfo(path).canonicalFilePath());
+    syncFolder(written.absolutePath());
     if (modified)
-        *modified = QFileInfo(path).lastModified();
+        *modified = written.lastModified();
+    return true;
+}
+
+bool keepAs(const QString& from, const QString& to, const QByteArray& bytes, QString* error,
+            bool* linked)
+{
+    const QFileInfo file(from);
+    // A file written in place, or a link's target, would change under its second name too.
+    *linked = !file.isSymLink() && !writtenInPlace(file) &&
+              ::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+    if (!*linked)
+        return writeAll(to, bytes, error);
+    syncFolder(QFileInfo(to).absolutePath());
     return true;
 }
 
@@ -200,6 +257,11 @@ QString reasonText(const QString& systemText)
         systemText.endsWith(notWritable.sliced(name + 2)))
         return kNoPermission;
     return systemText;
+}
+
+void observeFolderSyncs(std::function<void(const QString& folder)> observer)
+{
+    folderSyncObserver() = std::move(observer);
 }
 
 } // namespace FileSystem

@@ -3,21 +3,26 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include <deque>
 
 namespace {
-struct TestState
+// The test seam, and the boxes open.
+struct BoxState
 {
     bool on = false;
     std::deque<MessageBox::Button> answers;
     std::deque<QString> inputs;
     QList<MessageBox::Shown> history;
+    std::chrono::seconds timeLimit{0};
+    // One for each box open, nested boxes last.
+    QList<QTimer*> openBoxTimers;
 };
 
-TestState& testState()
+BoxState& boxState()
 {
-    static TestState state;
+    static BoxState state;
     return state;
 }
 
@@ -74,9 +79,9 @@ QMessageBox::ButtonRole roleOf(MessageBox::Button button)
 MessageBox::Button MessageBox::show(QWidget* parent, const QString& text, const QString& title,
                                     Icon icon, Buttons buttons, Button defaultButton)
 {
-    TestState& state = testState();
+    BoxState& state = boxState();
     if (state.on) {
-        state.history.append({title, text, icon, buttons, {}, false});
+        state.history.append({title, text, icon, buttons, {}, false, state.timeLimit});
         if (state.answers.empty())
             return defaultButton;
         const Button answer = state.answers.front();
@@ -93,7 +98,20 @@ MessageBox::Button MessageBox::show(QWidget* parent, const QString& text, const 
         if (button == defaultButton)
             box.setDefaultButton(b);
     }
+    QTimer timeLimit;
+    timeLimit.setSingleShot(true);
+    bool unanswered = false;
+    QObject::connect(&timeLimit, &QTimer::timeout, &box, [&] {
+        unanswered = true;
+        box.done(0);
+    });
+    if (state.timeLimit.count() > 0)
+        timeLimit.start(state.timeLimit);
+    state.openBoxTimers.append(&timeLimit);
     box.exec();
+    state.openBoxTimers.removeOne(&timeLimit);
+    if (unanswered)
+        return NoButton;
     for (const auto& [b, button] : made) {
         if (box.clickedButton() == b)
             return button;
@@ -115,7 +133,7 @@ bool MessageBox::confirm(QWidget* parent, const QString& text, const QString& ti
 QString MessageBox::input(QWidget* parent, const QString& prompt, const QString& title,
                           const QString& defaultText)
 {
-    TestState& state = testState();
+    BoxState& state = boxState();
     if (state.on) {
         state.history.append({title, prompt, NoIcon, Buttons(Ok) | Cancel, defaultText, true});
         if (state.inputs.empty())
@@ -135,30 +153,39 @@ QString MessageBox::input(QWidget* parent, const QString& prompt, const QString&
     return dialog.textValue();
 }
 
+void MessageBox::setTimeLimit(std::chrono::seconds limit)
+{
+    BoxState& state = boxState();
+    state.timeLimit = limit;
+    for (QTimer* timer : state.openBoxTimers)
+        timer->start(limit);
+}
+
 void MessageBox::setTestMode(bool on)
 {
-    testState().on = on;
+    boxState().on = on;
 }
 
 void MessageBox::setNextAnswer(Button answer)
 {
-    testState().answers.push_back(answer);
+    boxState().answers.push_back(answer);
 }
 
 void MessageBox::setNextInput(const QString& answer)
 {
-    testState().inputs.push_back(answer);
+    boxState().inputs.push_back(answer);
 }
 
 const QList<MessageBox::Shown>& MessageBox::history()
 {
-    return testState().history;
+    return boxState().history;
 }
 
 void MessageBox::clearHistory()
 {
-    TestState& state = testState();
+    BoxState& state = boxState();
     state.history.clear();
     state.answers.clear();
     state.inputs.clear();
+    state.timeLimit = std::chrono::seconds(0);
 }

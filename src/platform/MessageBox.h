@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <chrono>
+
 class QWidget;
 
 // Every message box and input box of the program goes through here, so that tests can answer
@@ -39,6 +41,7 @@ public:
         Buttons buttons;
         QString defaultText; // input boxes only
         bool isInput = false;
+        std::chrono::seconds timeLimit{0}; // see setTimeLimit; 0 for none
     };
 
     static inline const QString WarningTitle = QStringLiteral("注意");
@@ -55,12 +58,17 @@ public:
     static QString input(QWidget* parent, const QString& prompt, const QString& title,
                          const QString& defaultText = {});
 
+    // From now on a box left unanswered for that long closes by itself, the open ones too, and
+    // gives NoButton (never Yes): at a session's end nothing may wait for an answer for ever.
+    static void setTimeLimit(std::chrono::seconds limit);
+
     // Test seam: boxes are not shown; each takes the next queued answer, or its default button
     // (the default text for input boxes) when none is queued, and is kept in history().
     static void setTestMode(bool on);
     static void setNextAnswer(Button answer);
     static void setNextInput(const QString& answer);
     static const QList<Shown>& history();
+    // Starts afresh: no history, no queued answers, no time limit.
     static void clearHistory();
 };
 

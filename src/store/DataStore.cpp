@@ -6,6 +6,8 @@
 #include "store/RecordFile.h"
 #include "store/RecordVersions.h"
 
+#include <QFile>
+
 using Kind = FileProblem::Kind;
 
 DataStore::DataStore(const QString& appDir) : appDir_(appDir) {}
@@ -77,7 +79,7 @@ void DataStore::convertLegacy(RecordTable& table, QList<FileProblem>& problems)
     const QByteArray converted = RecordFile::serialize(table, RecordFile::Layout::Legacy);
     const bool written = FileSystem::writeAll(path(RecordFileName), converted, &reason, &modified);
     if (written)
-        recordFile_ = FileFingerprint(converted, modified);
+        known_.insert(RecordFileName, FileFingerprint(converted, modified));
     // An earlier Main.old is never replaced: then Main.csv stays, and is ignored from now on.
     const bool renamed = written && FileSystem::rename(path(LegacyFileName), path(LegacyKeptName));
     // What the conversion left out or changed is all still in the legacy file, whatever its name.
@@ -110,47 +112,63 @@ QList<FileProblem> DataStore::readRecords(RecordTable& table)
         return problems;
     QString text;
     bool decoded = true;
-    if (!readText(RecordFileName, &text, &decoded, &recordFile_, problems))
+    FileFingerprint version;
+    if (!readText(RecordFileName, &text, &decoded, &version, problems))
         return problems;
+    known_.insert(RecordFileName, version);
     const ReadResult read = RecordFile::parse(text, RecordFile::Layout::Current, table);
     QList<FileProblem> found = problemsOf(RecordFileName, decoded, read);
-    keepOriginal(RecordFileName, recordFile_, found);
+    keepOriginal(RecordFileName, version, found);
     return problems + found;
 }
 
 bool DataStore::MainDataClose(QString* error)
 {
     const QByteArray bytes = RecordFile::serialize(records);
-    keepReplacedVersion(bytes);
+    const RecordVersions::Version version = keepReplacedVersion(bytes);
     QDateTime modified;
     if (!FileSystem::writeAll(path(RecordFileName), bytes, error, &modified)) {
+        // The file it keeps is still in place. A copy may have taken the room the save needs.
+        if (!version.path.isEmpty()) {
+            QFile::remove(version.path);
+            copyGivenUp_ = !version.linked;
+        }
         versionError_.clear(); // nothing was replaced
         return false;
     }
-    recordFile_ = FileFingerprint(bytes, modified);
+    copyGivenUp_ = false;
+    if (!version.path.isEmpty())
+        RecordVersions::prune(appDir_);
+    known_.insert(RecordFileName, FileFingerprint(bytes, modified));
     protected_.remove(RecordFileName);
     protected_.remove(LegacyFileName);
     return true;
 }
 
 // A version that cannot be kept never stops the save; it is told once the save is done.
-void DataStore::keepReplacedVersion(const QByteArray& bytes)
+RecordVersions::Version DataStore::keepReplacedVersion(const QByteArray& bytes)
 {
     versionError_.clear();
     const QString file = path(RecordFileName);
-    if (!FileSystem::isFile(file) || recordFile_.unchangedBy(file, bytes))
-        return;
+    if (!FileSystem::isFile(file) || known_.value(RecordFileName).unchangedBy(file, bytes))
+        return {};
     QByteArray replaced;
-    if (!FileSystem::readAll(file, &replaced, &versionError_))
-        return;
-    if (replaced != bytes)
-        versionError_ = RecordVersions::keep(appDir_, replaced, QDateTime::currentDateTime());
+    if (!FileSystem::readAll(file, &replaced, &versionError_) || replaced == bytes)
+        return {};
+    if (copyGivenUp_) {
+        versionError_ = QStringLiteral("前一次儲存失敗，複製它會佔用儲存需要的空間");
+        return {};
+    }
+    RecordVersions::Version version =
+        RecordVersions::keep(appDir_, file, replaced, QDateTime::currentDateTime());
+    versionError_ = version.error;
+    return version;
 }
 
-OutsideVersion DataStore::keepOutsideVersion()
+OutsideVersion DataStore::keepOutsideVersion(const QString& fileName)
 {
     OutsideVersion outside;
-    const QString file = path(RecordFileName);
+    const QString file = path(fileName);
     // A file removed meanwhile leaves nothing to keep; a folder or a pipe in its place holds no
     // version of it, and the write says what stands in its way.
     if (!FileSystem::isFile(file))
@@ -158,7 +176,7 @@ OutsideVersion DataStore::keepOutsideVersion()
     QByteArray bytes;
     QDateTime modified;
     if (FileSystem::readAll(file, &bytes, &outside.copyError, &modified)) {
-        if (FileFingerprint(bytes, modified) == recordFile_)
+        if (FileFingerprint(bytes, modified) == known_.value(fileName))
             return outside;
         outside.copy = FileSystem::keepCopy(file, bytes, &outside.copyError);
     }
@@ -177,6 +195,7 @@ QList<FileProblem> DataStore::loadList(NameList& list, const QString& fileName)
     FileFingerprint version;
     if (!readText(fileName, &text, &decoded, &version, problems))
         return problems;
+    known_.insert(fileName, version);
     const ReadResult read = ListFile::parse(text, list);
     problems = problemsOf(fileName, decoded, read);
     keepOriginal(fileName, version, problems);
@@ -185,8 +204,11 @@ QList<FileProblem> DataStore::loadList(NameList& list, const QString& fileName)
 
 bool DataStore::saveList(const NameList& list, const QString& fileName, QString* error)
 {
-    if (!FileSystem::writeAll(path(fileName), ListFile::serialize(list.names()), error))
+    const QByteArray bytes = ListFile::serialize(list.names());
+    QDateTime modified;
+    if (!FileSystem::writeAll(path(fileName), bytes, error, &modified))
         return false;
+    known_.insert(fileName, FileFingerprint(bytes, modified));
     protected_.remove(fileName);
     return true;
 }

@@ -4,6 +4,7 @@
 #include "store/FileFingerprint.h"
 #include "store/NameList.h"
 #include "store/RecordRegister.h"
+#include "store/RecordVersions.h"
 
 #include <QHash>
 #include <QList>
@@ -32,7 +33,7 @@ struct FileProblem
     QString copyError = {}; // why no copy could be kept
 };
 
-// The record file as something else left it, found at shut-down before it is written.
+// A data file as something else left it, found before the program writes it.
 struct OutsideVersion
 {
     bool found = false; // the file changed on disk since it was loaded or last written
@@ -76,13 +77,14 @@ public:
     // Loads the record file, converting the legacy file first when it is the only one.
     QList<FileProblem> MainDataInit();
     // Writes the whole table to the record file, replacing it in one step. The file it replaces
-    // is kept first among the earlier versions (see RecordVersions).
+    // is kept first among the earlier versions (see RecordVersions); a save that fails takes
+    // that version back, the file being still in place.
     bool MainDataClose(QString* error);
     // Why the last save, when it went through, could not keep the file it replaced; or "".
     const QString& versionError() const { return versionError_; }
-    // Before the record file is written at shut-down: when it changed on disk since it was
-    // loaded or last written (or appeared), keeps that version beside it.
-    OutsideVersion keepOutsideVersion();
+    // Before a data file (bare name) is written: when it changed on disk since the program
+    // loaded or last wrote it (or appeared), keeps that version beside it.
+    OutsideVersion keepOutsideVersion(const QString& fileName);
 
     QList<FileProblem> loadList(NameList& list, const QString& fileName);
     bool saveList(const NameList& list, const QString& fileName, QString* error);
@@ -107,11 +109,14 @@ private:
     // Fills the table from the record file, or from the legacy file it converts.
     QList<FileProblem> readRecords(RecordTable& table);
     void convertLegacy(RecordTable& table, QList<FileProblem>& problems);
-    void keepReplacedVersion(const QByteArray& bytes);
+    RecordVersions::Version keepReplacedVersion(const QByteArray& bytes);
 
     QString appDir_;
     QHash<QString, Protection> protected_;
-    // The record file as loaded or last written.
-    FileFingerprint recordFile_;
+    // Each data file (bare name) as loaded or last written; none where there was no file.
+    QHash<QString, FileFingerprint> known_;
     QString versionError_;
+    // A copy of the file replaced took room that the save may have needed: until a save goes
+    // through, none is made.
+    bool copyGivenUp_ = false;
 };

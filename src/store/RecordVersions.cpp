@@ -6,31 +6,57 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <optional>
+#include <tuple>
 
 namespace {
 
-// "Main1-20261207-093000.csv", and "…-093000-2.csv" for a second copy within the same second.
-const QRegularExpression& copyName()
+// "Main1-000021-20261207-093000.csv": the copy's number, then the time it was made.
+const QRegularExpression& numberedName()
+{
+    static const QRegularExpression name(
+        QStringLiteral("^Main1-([0-9]{6,18})-[0-9]{8}-[0-9]{6}\\.csv$"));
+    return name;
+}
+
+// Copies of earlier releases, "Main1-20261207-093000.csv" and "…-093000-2.csv" for a second one
+// within the same second. They were all made before the numbered ones.
+const QRegularExpression& stampedName()
 {
     static const QRegularExpression name(
         QStringLiteral("^Main1-([0-9]{8}-[0-9]{6})(?:-([0-9]+))?\\.csv$"));
     return name;
 }
 
-// The copies in the folder, oldest first.
-QStringList copiesIn(const QDir& folder)
+// Where a copy stands in the order made: its number (0 for the earlier releases' copies), then
+// their time and their number within the second.
+using Order = std::tuple<qint64, QString, int>;
+
+std::optional<Order> orderOf(const QString& name)
 {
-    QStringList copies;
+    if (const QRegularExpressionMatch m = numberedName().match(name); m.hasMatch())
+        return Order{m.captured(1).toLongLong(), {}, 0};
+    if (const QRegularExpressionMatch m = stampedName().match(name); m.hasMatch())
+        return Order{0, m.captured(1), m.captured(2).toInt()};
+    return std::nullopt;
+}
+
+struct Copy
+{
+    QString name;
+    Order order;
+};
+
+// The copies in the folder, oldest first.
+QList<Copy> copiesIn(const QDir& folder)
+{
+    QList<Copy> copies;
     for (const QString& name : folder.entryList(QDir::Files)) {
-        if (copyName().match(name).hasMatch())
-            copies.append(name);
+        if (const std::optional<Order> order = orderOf(name))
+            copies.append({name, *order});
     }
-    auto key = [](const QString& name) {
-        const QRegularExpressionMatch m = copyName().match(name);
-        return std::pair(m.captured(1), m.captured(2).toInt());
-    };
     std::sort(copies.begin(), copies.end(),
-              [&](const QString& a, const QString& b) { return key(a) < key(b); });
+              [](const Copy& a, const Copy& b) { return a.order < b.order; });
     return copies;
 }
 
@@ -38,28 +64,35 @@ QStringList copiesIn(const QDir& folder)
 
 namespace RecordVersions {
 
-QString keep(const QString& appDir, const QByteArray& bytes, const QDateTime& when)
+Version keep(const QString& appDir, const QString& file, const QByteArray& bytes,
+             const QDateTime& when)
 {
+    Version version;
     const QString folderPath = appDir + FolderName;
-    if (!QDir().mkpath(folderPath))
-        return QStringLiteral("無法建立資料夾 %1").arg(folderPath);
-    QDir folder(folderPath);
-    QStringList copies = copiesIn(folder);
-    if (!copies.isEmpty() && FileSystem::holds(folder.filePath(copies.last()), bytes))
-        return {};
+    if (!FileSystem::makeFolder(folderPath)) {
+        version.error = QStringLiteral("無法建立資料夾 %1").arg(folderPath);
+        return version;
+    }
+    const QDir folder(folderPath);
+    const QList<Copy> copies = copiesIn(folder);
+    if (!copies.isEmpty() && FileSystem::holds(folder.filePath(copies.last().name), bytes))
+        return version;
 
-    const QString stamp = when.toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString name = QStringLiteral("Main1-%1.csv").arg(stamp);
-    for (int n = 2; folder.exists(name); ++n)
-        name = QStringLiteral("Main1-%1-%2.csv").arg(stamp).arg(n);
-    QString error;
-    if (!FileSystem::writeAll(folder.filePath(name), bytes, &error))
-        return error;
+    const qint64 number = copies.isEmpty() ? 1 : std::get<0>(copies.last().order) + 1;
+    const QString name = QStringLiteral("Main1-%1-%2.csv")
+                             .arg(number, 6, 10, QChar(u'0'))
+                             .arg(when.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+    if (FileSystem::keepAs(file, folder.filePath(name), bytes, &version.error, &version.linked))
+        version.path = folder.filePath(name);
+    return version;
+}
 
-    copies = copiesIn(folder);
+void prune(const QString& appDir)
+{
+    QDir folder(appDir + FolderName);
+    const QList<Copy> copies = copiesIn(folder);
     for (qsizetype i = 0; i + Kept < copies.size(); ++i)
-        folder.remove(copies.at(i));
-    return {};
+        folder.remove(copies.at(i).name);
 }
 
 } // namespace RecordVersions

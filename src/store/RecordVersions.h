@@ -11,9 +11,21 @@ namespace RecordVersions {
 inline const QString FolderName = QStringLiteral("備份");
 constexpr int Kept = 20;
 
-// Keeps the bytes as "備份/Main1-yyyymmdd-hhmmss.csv" (the time given), unless the newest copy
-// already holds them, and removes the oldest copies past Kept; other files there are left alone.
-// Returns the empty text, or why no copy could be kept.
-QString keep(const QString& appDir, const QByteArray& bytes, const QDateTime& when);
+// The version kept for one save.
+struct Version
+{
+    QString path;        // full name; "" when none was made
+    bool linked = false; // a second name of the file replaced, which takes no space
+    QString error;       // why none could be made
+};
+
+// Keeps the file, which holds bytes, as "備份/Main1-nnnnnn-yyyymmdd-hhmmss.csv": numbered one
+// past the newest copy there, so that the copies keep the order they were made in whatever the
+// clock says, and stamped with the time given. Nothing is made when the newest copy holds the
+// bytes already.
+Version keep(const QString& appDir, const QString& file, const QByteArray& bytes,
+             const QDateTime& when);
+// Removes the oldest copies past Kept; other files there are left alone.
+void prune(const QString& appDir);
 
 } // namespace RecordVersions

@@ -10,6 +10,8 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -124,6 +126,24 @@ TEST(SettingsStore, StoresTextAndRefusesValuesItNeverWrote)
     EXPECT_EQ(settings.wholeNumber(QStringLiteral("Missing"), 0, 5), std::nullopt);
     EXPECT_EQ(settings.number(QStringLiteral("LW1"), 0, 1e6), std::nullopt);
     EXPECT_EQ(settings.number(QStringLiteral("LW2"), 0, 1e6), 1350.5);
+}
+
+// Only a file of that name in the program folder takes the settings there.
+TEST(SettingsStore, AProgramFolderWithItsOwnSettingsFileKeepsThemInIt)
+{
+    for (const bool ownFile : {true, false}) {
+        TempAppDir dir;
+        if (ownFile)
+            dir.write(QStringLiteral("Tovi.ini"), {});
+        else
+            ASSERT_TRUE(QDir(dir.dir()).mkdir(QStringLiteral("Tovi.ini")));
+        SettingsStore::keepBesideProgramIfThere(dir.dir());
+        SettingsStore settings;
+        settings.setValue(QStringLiteral("Font"), QStringLiteral("12"));
+        ASSERT_TRUE(settings.sync());
+        EXPECT_EQ(dir.read(QStringLiteral("Tovi.ini")).contains("Font=12"), ownFile);
+        EXPECT_EQ(QFile::exists(dir.settingsDir() + QStringLiteral("/Tovi.ini")), !ownFile);
+    }
 }
 
 TEST(Cp950, KnowsWhatTheCodePageCanHold)

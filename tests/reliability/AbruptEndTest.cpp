@@ -32,23 +32,10 @@ QByteArray unquotedRecordFileOf(const QList<LoanRecord>& records)
     return bytes;
 }
 
-std::string outputOf(QProcess& process)
-{
-    return (process.readAllStandardOutput() + process.readAllStandardError()).toStdString();
-}
-
 QByteArray contentOf(const QString& file)
 {
     QFile f(file);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void stop(QProcess& process)
-{
-    if (process.state() != QProcess::NotRunning) {
-        process.kill();
-        process.waitForFinished();
-    }
 }
 
 TEST(AbruptEnd, TerminationSignalSavesAsAClose)
@@ -60,12 +47,15 @@ TEST(AbruptEnd, TerminationSignalSavesAsAClose)
 
     QProcess program;
     ASSERT_TRUE(folder.startAndWaitUntilUp(program)) << outputOf(program);
+    EXPECT_TRUE(folder.read(FolderLock::FileName)
+                    .startsWith(QByteArray::number(program.processId()) + '\n'));
     ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
     const bool ended = program.waitForFinished(kEndMs);
     stop(program);
     ASSERT_TRUE(ended) << "still running after SIGTERM";
     EXPECT_EQ(program.exitStatus(), QProcess::NormalExit) << outputOf(program);
     EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_FALSE(folder.dataFiles().contains(FolderLock::FileName)) << "the lock file was left";
 
     // Written anew, with the records it started with.
     EXPECT_NE(folder.inode(DataStore::RecordFileName), before);
@@ -73,6 +63,33 @@ TEST(AbruptEnd, TerminationSignalSavesAsAClose)
     for (const char* key : {"WinState", "Option1", "Option2", "Combo1", "LW1", "LW8"})
         EXPECT_FALSE(folder.setting(QString::fromLatin1(key)).isNull()) << key;
     EXPECT_EQ(folder.setting(QStringLiteral("LW1")), QStringLiteral("1350"));
+}
+
+// Ended by the session after another program changed the record file: nothing that only informs
+// comes before the save. The records are written at once, the other version kept beside them,
+// and the user told on the standard error; a box would wait until the session manager killed
+// the program, and the save with it.
+TEST(AbruptEnd, TerminationSignalWritesFirstAndTellsOnTheStandardError)
+{
+    ProgramFolder folder;
+    const QList<LoanRecord> records = sampleRecords(25);
+    // A form the save would change, so that a save that went through shows.
+    folder.write(DataStore::RecordFileName, unquotedRecordFileOf(records));
+
+    QProcess program;
+    ASSERT_TRUE(folder.startAndWaitUntilUp(program)) << outputOf(program);
+    const QByteArray outside = recordFileOf(sampleRecords(3));
+    folder.write(DataStore::RecordFileName, outside);
+    ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
+    const bool ended = program.waitForFinished(kEndMs);
+    const QString said = QString::fromUtf8(program.readAllStandardError());
+    stop(program);
+    ASSERT_TRUE(ended) << "still running after SIGTERM";
+    EXPECT_EQ(program.exitCode(), 0);
+    EXPECT_TRUE(folder.read(DataStore::RecordFileName) == recordFileOf(records));
+    EXPECT_TRUE(folder.read(DataStore::RecordFileName + ".bak") == outside);
+    EXPECT_TRUE(said.contains(folder.path(DataStore::RecordFileName) + ".bak"))
+        << said.toStdString();
 }
 
 // The system ends the program half-way through the record file, at the file-size limit: the

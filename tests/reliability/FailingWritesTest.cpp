@@ -1,9 +1,11 @@
 #include "FileSizeLimit.h"
 #include "FolderSnapshot.h"
 #include "RecordSamples.h"
+#include "SmallDisk.h"
 #include "platform/FileSystem.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "store/RecordFile.h"
 #include "store/RecordVersions.h"
 #include "support/Dialogs.h"
 #include "support/WindowHarness.h"
@@ -15,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -145,6 +148,82 @@ TEST(FailingWrites, LegacyConversionKeepsTheLegacyFileAndItsRecords)
     EXPECT_TRUE(h.window().close());
     EXPECT_EQ(h.dir().read(DataStore::RecordFileName), recordFileOf(expected));
     EXPECT_EQ(h.dir().read(DataStore::LegacyFileName), bytes);
+}
+
+// A disk with room for the save but not for a copy of the file it replaces as well: the earlier
+// version must never cost the save. Where links are allowed it is a second name of the replaced
+// file and takes no room. Where they are not ("備份" is mounted apart, so a link into it fails as
+// on a file system without links), the copy that took the room the save needed goes, and 重試
+// saves without one and says so. On a disk too full even for the save, 重試 goes through once
+// the user has made room.
+TEST(FailingWrites, TheEarlierVersionNeverTakesTheRoomTheSaveNeeds)
+{
+    constexpr qint64 kPage = 4096; // the unit the file system counts in
+    const QList<LoanRecord> previous = sampleRecords(300);
+    auto pages = [&](const QList<LoanRecord>& records) {
+        return (recordFileOf(records).size() + kPage - 1) / kPage;
+    };
+    // Room for the previous file and the new one (both are there until the new one replaces
+    // it), and 3 pages more: less than a copy of the previous file, more than the filler leaves.
+    const qint64 room = (pages(previous) + pages(sampleRecords(301)) + 3) * kPage;
+    ASSERT_GT(pages(previous), 3) << "a copy must not fit in the slack";
+    const struct
+    {
+        const char* what;
+        bool links;
+        bool fullAtFirst;
+        QString outcome;
+    } cases[] = {
+        {"links", true, false, "saves: ok; versions: 1 previous; told: no"},
+        {"no links", false, false, "saves: 磁碟空間不足, ok; versions: 0; told: yes"},
+        {"full at first", true, true, "saves: 磁碟空間不足, ok; versions: 1 previous; told: no"},
+    };
+    for (const auto& c : cases) {
+        const QString outcome = onSmallDisk(room, [&](const QString& disk) {
+            const QString appDir = disk + "/app/";
+            const QString versions = appDir + RecordVersions::FolderName;
+            QDir().mkpath(versions);
+            if (!c.links) {
+                QDir().mkpath(disk + "/apart");
+                ::mount(QFile::encodeName(disk + "/apart").constData(),
+                        QFile::encodeName(versions).constData(), nullptr, MS_BIND, nullptr);
+            }
+            QFile file(appDir + DataStore::RecordFileName);
+            if (!file.open(QIODevice::WriteOnly) || file.write(recordFileOf(previous)) < 0)
+                return QStringLiteral("cannot write the record file");
+            file.close();
+            QFile filler(disk + "/filler");
+            if (c.fullAtFirst && (!filler.open(QIODevice::WriteOnly) ||
+                                  filler.write(QByteArray(4 * kPage, 'x')) < 0 || !filler.flush()))
+                return QStringLiteral("cannot fill the disk");
+            DataStore store(appDir);
+            store.MainDataInit();
+            store.recordRegister.append(sampleRecord(301));
+            QStringList saves;
+            QString error;
+            while (!store.MainDataClose(&error) && saves.size() < 3) {
+                saves.append(error);
+                filler.remove(); // the user makes room, then chooses 重試
+            }
+            saves.append(QStringLiteral("ok"));
+            QStringList kept;
+            for (const QString& name : QDir(versions).entryList(QDir::Files)) {
+                QFile copy(versions + "/" + name);
+                kept.append(copy.open(QIODevice::ReadOnly) &&
+                                    copy.readAll() == recordFileOf(previous)
+                                ? QStringLiteral("previous")
+                                : name);
+            }
+            if (!file.open(QIODevice::ReadOnly) ||
+                file.readAll() != RecordFile::serialize(store.records))
+                return QStringLiteral("the records were not saved");
+            return QStringLiteral("saves: %1; versions: %2; told: %3")
+                .arg(saves.join(QStringLiteral(", ")))
+                .arg(QString::number(kept.size()) + (kept.isEmpty() ? "" : " " + kept.join(' ')))
+                .arg(store.versionError().isEmpty() ? "no" : "yes");
+        });
+        EXPECT_EQ(outcome.toStdString(), c.outcome.toStdString()) << c.what;
+    }
 }
 
 struct ListCase

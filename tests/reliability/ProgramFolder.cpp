@@ -106,3 +106,16 @@ bool waitUntil(QProcess& process, const std::function<bool()>& condition, int ti
     }
     return true;
 }
+
+std::string outputOf(QProcess& process)
+{
+    return (process.readAllStandardOutput() + process.readAllStandardError()).toStdString();
+}
+
+void stop(QProcess& process)
+{
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished();
+    }
+}

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <string>
 
 class QProcess;
 
@@ -43,3 +44,7 @@ private:
 
 // Polls condition until it holds or timeoutMs pass; stops early when process ends.
 bool waitUntil(QProcess& process, const std::function<bool()>& condition, int timeoutMs);
+// What the process wrote that was not read yet, for a failure's message.
+std::string outputOf(QProcess& process);
+// Kills the process if it still runs.
+void stop(QProcess& process);

@@ -1,5 +1,6 @@
 #include "ProgramFolder.h"
 #include "RecordSamples.h"
+#include "platform/FolderLock.h"
 #include "store/DataStore.h"
 
 #include <QDir>
@@ -58,6 +59,7 @@ TEST(RealWindow, ClosedThroughTheWindowManagerItSavesLikeTheUsersClose)
 
     EXPECT_NE(folder.inode(DataStore::RecordFileName), before) << "the record file was not saved";
     EXPECT_TRUE(folder.read(DataStore::RecordFileName) == records);
+    EXPECT_FALSE(folder.dataFiles().contains(FolderLock::FileName)) << "the lock file was left";
     // A first run starts maximized, and a maximized window stores no position.
     EXPECT_EQ(folder.setting(QStringLiteral("WinState")), QStringLiteral("2"));
     for (const char* key : {"Option1", "Option2", "Combo1", "LW1", "LW8", "Font"})

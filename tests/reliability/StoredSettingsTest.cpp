@@ -1,8 +1,13 @@
+#include "FileSizeLimit.h"
 #include "platform/MessageBox.h"
 #include "support/WindowHarness.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
 #include <QTableView>
 #include <gtest/gtest.h>
 
@@ -137,6 +142,63 @@ TEST(StoredSettings, EveryKeyFallsBackToItsDefaultOnValuesTheProgramNeverWrites)
             EXPECT_TRUE(rewritten) << "the close stores a whole number of the program's own";
         }
     }
+}
+
+// A settings file of bytes in no settings format reads as no settings. The close writes it over,
+// and says so only when that write fails: at the start, and again when another program writes
+// such bytes over it meanwhile.
+TEST(StoredSettings, ASettingsFileOfOtherBytesIsWrittenOverAndOnlyAFailedWriteIsTold)
+{
+    for (const bool diskFull : {false, true}) {
+        SCOPED_TRACE(diskFull ? "disk full at the close" : "room on the disk");
+        MessageBox::clearHistory();
+        WindowHarness h;
+        QFile file(h.dir().settingsDir() + QStringLiteral("/Tovi.ini"));
+        const auto writeOtherBytes = [&] {
+            QByteArray bytes(4096, '\0');
+            QRandomGenerator(18).fillRange(reinterpret_cast<quint32*>(bytes.data()),
+                                           bytes.size() / 4);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+            file.close();
+        };
+        writeOtherBytes();
+        h.rereadSettings();
+        auto& w = h.start();
+        h.click("Option1_2");
+        writeOtherBytes();
+        {
+            // Less than the settings take; the empty register's record file fits.
+            std::optional<FileSizeLimit> full;
+            if (diskFull)
+                full.emplace(64);
+            EXPECT_TRUE(w.close());
+        }
+        QStringList told;
+        for (const MessageBox::Shown& box : MessageBox::history())
+            told.append(box.text);
+        EXPECT_EQ(told.filter(QStringLiteral("無法儲存設定到")).size(), diskFull ? 1 : 0)
+            << told.join(u'\n').toStdString();
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll().contains("\nOption1=2\n"), !diskFull);
+    }
+}
+
+// Anything but a file at "Tovi.ini" (here a folder) is never opened: told once, at the start.
+TEST(StoredSettings, ASettingsFileThatIsNoFileIsToldOnceAtTheStart)
+{
+    WindowHarness h;
+    const QString file = h.dir().settingsDir() + QStringLiteral("/Tovi.ini");
+    ASSERT_TRUE(QDir().mkpath(file));
+    h.rereadSettings();
+    auto& w = h.start();
+    h.trigger("View_Font12");
+    EXPECT_TRUE(w.close());
+    ASSERT_EQ(MessageBox::history().size(), 1);
+    EXPECT_EQ(MessageBox::history()[0].text,
+              QStringLiteral("無法讀取設定檔 %1（這是一個資料夾，不是檔案）。\n這次開啟使用預設的"
+                             "視窗大小與位置、欄寬、字型大小和篩選條件，結束時也無法儲存設定。")
+                  .arg(file));
+    EXPECT_TRUE(QFileInfo(file).isDir());
 }
 
 } // namespace

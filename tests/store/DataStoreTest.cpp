@@ -1,5 +1,6 @@
 #include "store/DataStore.h"
 #include "platform/FileSystem.h"
+#include "store/RecordVersions.h"
 #include "store/Samples.h"
 #include "support/TestSupport.h"
 
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <sys/stat.h>
 
 namespace {
@@ -287,6 +289,58 @@ TEST(FileSystemTest, WriteDeviceWritesEveryByteOrFails)
     EXPECT_FALSE(FileSystem::writeDevice(tight, bytes, &error));
     EXPECT_EQ(error, "disk full");
     EXPECT_EQ(tight.written, bytes.first(7));
+}
+
+// A save reported done survives a power cut only once the folder holding the new name is synced:
+// after each rename, new folder and second name, that folder and no other.
+TEST(FileSystemTest, EachNameMadeOrChangedIsSyncedInItsFolder)
+{
+    TempAppDir app;
+    const QString folder = QFileInfo(app.dir()).canonicalFilePath();
+    const QString versions = folder + "/" + RecordVersions::FolderName;
+    ASSERT_TRUE(QDir(app.dir()).mkdir("other"));
+    const QString other = folder + "/other";
+    app.write(DataStore::RecordFileName, line(sample(1)));
+    ASSERT_TRUE(QFile::link(app.path(DataStore::RecordFileName), app.path("other/link.csv")));
+    DataStore store(app.dir());
+    store.MainDataInit();
+    store.recordRegister.append(sample(2));
+    bool linked = false;
+    QString error;
+    const struct
+    {
+        const char* what;
+        std::function<bool()> act;
+        QStringList synced;
+    } cases[] = {
+        {"a file replaced",
+         [&] { return FileSystem::writeAll(app.path("a.csv"), "a", &error); },
+         {folder}},
+        {"through a link, its target",
+         [&] { return FileSystem::writeAll(app.path("other/link.csv"), "b", &error); },
+         {folder}},
+        {"renamed",
+         [&] { return FileSystem::rename(app.path("a.csv"), app.path("other/a.csv")); },
+         {other}},
+        {"a second name",
+         [&] {
+             return FileSystem::keepAs(app.path("other/a.csv"), app.path("b.csv"), "a", &error,
+                                       &linked);
+         },
+         {folder}},
+        {"a new folder", [&] { return FileSystem::makeFolder(app.path("other/new")); }, {other}},
+        {"a save keeping an earlier version",
+         [&] { return store.MainDataClose(&error); },
+         {folder, versions, folder}},
+    };
+    for (const auto& c : cases) {
+        QStringList synced;
+        FileSystem::observeFolderSyncs([&](const QString& f) { synced.append(f); });
+        EXPECT_TRUE(c.act()) << c.what << ": " << error.toStdString();
+        FileSystem::observeFolderSyncs({});
+        EXPECT_EQ(synced, c.synced) << c.what;
+    }
+    EXPECT_TRUE(linked);
 }
 
 } // namespace

@@ -4,13 +4,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 
 TempAppDir::TempAppDir()
 {
     QDir(temp_.path()).mkpath(QStringLiteral("program"));
     QDir(temp_.path()).mkpath(QStringLiteral("settings"));
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir());
+    // The user's settings folder, as the program finds it.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsDir()));
 }
 
 QString TempAppDir::dir() const

@@ -27,6 +27,8 @@ public:
     MainWindow& window() const { return *window_; }
     DataStore& store() const { return *store_; }
     SettingsStore& settings() { return *settings_; }
+    // Reads the settings file anew, as the program's start does; before start().
+    void rereadSettings() { settings_ = std::make_unique<SettingsStore>(); }
     const TempAppDir& dir() const { return dir_; }
 
     // Appends a record to the register. Before the first start() the records are written to the

@@ -2,10 +2,10 @@
 
 #include "Product.h"
 #include "platform/DialogLayout.h"
+#include "platform/ProgramIcon.h"
 #include "platform/Shell.h"
 #include "platform/Twips.h"
 
-#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 
@@ -23,7 +23,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 
     auto* image = new QLabel(this);
     image->setObjectName(QStringLiteral("Image2"));
-    image->setPixmap(QIcon(QStringLiteral(":/icons/kelvora.png")).pixmap(kIconPixels));
+    image->setPixmap(ProgramIcon::icon().pixmap(kIconPixels));
     image->setGeometry(Twips::rect(240, 240, 480, 480));
 
     addLabel("Label1", Product::Caption, 240, 1260);

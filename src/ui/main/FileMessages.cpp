@@ -52,34 +52,46 @@ QString protectionText(const QString& file, DataStore::Protection protection)
     return QStringLiteral("啟動時 %1 的內容有問題，而且無法另存原來的檔案。").arg(file);
 }
 
-// Another copy of the program, or another program, may have written the record file meanwhile:
-// that version is kept beside it before it is written over. False to leave the file as it is.
-bool keepOutsideVersion(QWidget* parent, DataStore& store, const QString& file)
+// What "否" leaves unsaved, in the questions before a data file is written over.
+const QString kRecordsNotSaved = QStringLiteral("這次的變更不會儲存");
+const QString kListNotSaved = QStringLiteral("清單的變更只保留到程式結束");
+
+// Whether a data file (bare name) may be written now. One the user has not agreed to lose is
+// asked about. Another copy of the program, or another program, may have written it meanwhile:
+// that version is kept beside it first, and notices gets what to tell once the file is written.
+bool mayWrite(QWidget* parent, DataStore& store, const QString& fileName, const QString& notSaved,
+              QStringList& notices)
 {
-    const OutsideVersion outside = store.keepOutsideVersion();
+    const QString file = store.path(fileName);
+    const DataStore::Protection protection = store.protection(fileName);
+    if (protection != DataStore::Protection::None) {
+        return MessageBox::confirm(
+            parent,
+            protectionText(file, protection) +
+                QStringLiteral("\n要用程式中的資料覆寫這個檔案嗎？選「否」則保留原檔案，%1。")
+                    .arg(notSaved),
+            MessageBox::WarningTitle, MessageBox::No);
+    }
+    const OutsideVersion outside = store.keepOutsideVersion(fileName);
     if (!outside.found)
         return true;
     if (!outside.copy.isEmpty()) {
-        MessageBox::warning(parent,
-                            QStringLiteral("%1 在程式執行期間被其他程式改過。\n那個版本已另存為 "
-                                           "%2；現在會以程式中的資料覆寫這個檔案。")
-                                .arg(file, outside.copy));
+        notices.append(QStringLiteral("%1 在程式執行期間被其他程式改過。\n那個版本已另存為 %2。")
+                           .arg(file, outside.copy));
         return true;
     }
     return MessageBox::confirm(
         parent,
-        QStringLiteral("%1 在程式執行期間被其他程式改過，但無法另存那個版本（%2）。\n要用目前的資料"
-                       "覆寫這個檔案嗎？選「否」則保留那個版本，這次的變更不會儲存。")
-            .arg(file, outside.copyError),
+        QStringLiteral("%1 在程式執行期間被其他程式改過，但無法另存那個版本（%2）。\n要用程式中的"
+                       "資料覆寫這個檔案嗎？選「否」則保留那個版本，%3。")
+            .arg(file, outside.copyError, notSaved),
         MessageBox::WarningTitle, MessageBox::No);
 }
 
 // Whether the record file may be written now.
-bool mayWriteRecordFile(QWidget* parent, DataStore& store, const QString& file)
+bool mayWriteRecordFile(QWidget* parent, DataStore& store, QStringList& notices)
 {
-    const DataStore::Protection legacy = store.protection(DataStore::LegacyFileName);
-    const DataStore::Protection current = store.protection(DataStore::RecordFileName);
-    if (legacy != DataStore::Protection::None) {
+    if (store.protection(DataStore::LegacyFileName) != DataStore::Protection::None) {
         // A record file would end the legacy file's conversion for good.
         return store.records.count() > 0 &&
                MessageBox::confirm(
@@ -88,17 +100,11 @@ bool mayWriteRecordFile(QWidget* parent, DataStore& store, const QString& file)
                        "啟動時無法讀取舊版資料檔 %1，它沒有轉換。\n\n是：把目前的資料儲存到 "
                        "%2，以後不再轉換 %1。\n否：這次的變更不會儲存；下次啟動時會再轉換 "
                        "%1。")
-                       .arg(store.path(DataStore::LegacyFileName), file),
+                       .arg(store.path(DataStore::LegacyFileName),
+                            store.path(DataStore::RecordFileName)),
                    MessageBox::WarningTitle, MessageBox::No);
     }
-    if (current != DataStore::Protection::None) {
-        return MessageBox::confirm(parent,
-                                   protectionText(file, current) +
-                                       QStringLiteral("\n要用目前的資料覆寫這個檔案嗎？選「否」則保"
-                                                      "留原檔案，這次的變更不會儲存。"),
-                                   MessageBox::WarningTitle, MessageBox::No);
-    }
-    return keepOutsideVersion(parent, store, file);
+    return mayWrite(parent, store, DataStore::RecordFileName, kRecordsNotSaved, notices);
 }
 
 } // namespace
@@ -122,11 +128,11 @@ void report(QWidget* parent, const QList<FileProblem>& problems)
     }
 }
 
-bool writeRecordFile(QWidget* parent, DataStore& store)
+bool writeRecordFile(QWidget* parent, DataStore& store, QStringList& notices)
 {
-    const QString file = store.path(DataStore::RecordFileName);
-    if (!mayWriteRecordFile(parent, store, file))
+    if (!mayWriteRecordFile(parent, store, notices))
         return true;
+    const QString file = store.path(DataStore::RecordFileName);
     QString error;
     while (!store.MainDataClose(&error)) {
         const MessageBox::Button answer = MessageBox::show(
@@ -138,38 +144,30 @@ bool writeRecordFile(QWidget* parent, DataStore& store)
                 .arg(file, error),
             MessageBox::WarningTitle, MessageBox::Exclamation,
             MessageBox::Retry | MessageBox::Discard | MessageBox::Cancel, MessageBox::Retry);
-        if (answer == MessageBox::Discard)
+        // Unanswered at a session's end, which cannot wait: the file stays as it was.
+        if (answer == MessageBox::Discard || answer == MessageBox::NoButton)
             return true;
         if (answer != MessageBox::Retry)
             return false;
     }
+    if (!store.versionError().isEmpty()) {
+        notices.append(QStringLiteral("資料已經儲存，但無法在 %1 保留上一版的記錄檔（%2）。")
+                           .arg(store.path(RecordVersions::FolderName), store.versionError()));
+    }
     return true;
 }
 
-QString versionNotice(const DataStore& store)
+QStringList writeListFile(QWidget* parent, DataStore& store, const NameList& list,
+                          const QString& fileName)
 {
-    if (store.versionError().isEmpty())
-        return {};
-    return QStringLiteral("資料已經儲存，但無法在 %1 保留上一版的記錄檔（%2）。")
-        .arg(store.path(RecordVersions::FolderName), store.versionError());
-}
-
-void writeListFile(QWidget* parent, DataStore& store, const NameList& list, const QString& fileName)
-{
-    const QString file = store.path(fileName);
-    const DataStore::Protection protection = store.protection(fileName);
-    const bool write =
-        protection == DataStore::Protection::None ||
-        MessageBox::confirm(parent,
-                            protectionText(file, protection) +
-                                QStringLiteral("\n要用目前的清單覆寫這個檔案嗎？選「否」則保留原"
-                                               "檔案，清單的變更只保留到程式結束。"),
-                            MessageBox::WarningTitle, MessageBox::No);
+    QStringList notices;
     QString error;
-    if (write && !store.saveList(list, fileName, &error)) {
-        MessageBox::warning(
-            parent, QStringLiteral("無法寫入 %1（%2），清單沒有儲存到檔案。").arg(file, error));
+    if (mayWrite(parent, store, fileName, kListNotSaved, notices) &&
+        !store.saveList(list, fileName, &error)) {
+        notices.append(QStringLiteral("無法寫入 %1（%2），清單沒有儲存到檔案。")
+                           .arg(store.path(fileName), error));
     }
+    return notices;
 }
 
 } // namespace FileMessages

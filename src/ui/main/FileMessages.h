@@ -3,6 +3,7 @@
 #include "store/DataStore.h"
 
 #include <QList>
+#include <QStringList>
 
 class QWidget;
 
@@ -14,14 +15,13 @@ namespace FileMessages {
 void report(QWidget* parent, const QList<FileProblem>& problems);
 
 // Writes the record file at the close, asking first where it would write over a file the user
-// has not agreed to lose. False when the user chose to go back to the program.
-bool writeRecordFile(QWidget* parent, DataStore& store);
+// has not agreed to lose. False when the user chose to go back to the program. What the user is
+// only told (a version another program wrote kept beside it, an earlier version not kept) is
+// added to notices, to be told once the file is written.
+bool writeRecordFile(QWidget* parent, DataStore& store, QStringList& notices);
 
-// What to tell the user when the last save could not keep the file it replaced, or "".
-QString versionNotice(const DataStore& store);
-
-// Writes a list file, asking first when it is protected; a failure is told.
-void writeListFile(QWidget* parent, DataStore& store, const NameList& list,
-                   const QString& fileName);
+// Writes a list file the same way; returns what to tell, a failed write among it.
+QStringList writeListFile(QWidget* parent, DataStore& store, const NameList& list,
+                          const QString& fileName);
 
 } // namespace FileMessages

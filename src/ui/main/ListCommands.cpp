@@ -1,11 +1,14 @@
 #include "ui/main/ListCommands.h"
 
+#include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "store/DataStore.h"
 #include "ui/lists/ListEditor.h"
 #include "ui/lists/ListMode.h"
 #include "ui/main/FileMessages.h"
 #include "ui/main/RecordListPanel.h"
+
+#include <utility>
 
 ListCommands::ListCommands(DataStore& store, RecordListPanel& panel, QObject* parent)
     : QObject(parent), store_(store), panel_(panel)
@@ -23,10 +26,14 @@ void ListCommands::edit(const ListMode& mode)
     open_ = nullptr;
 }
 
-void ListCommands::finishOpenEditor()
+QStringList ListCommands::finishOpenEditor()
 {
-    if (open_)
-        open_->complete();
+    if (!open_)
+        return {};
+    finishing_ = true;
+    open_->complete();
+    finishing_ = false;
+    return std::exchange(heldNotices_, {});
 }
 
 // The list in memory is replaced even when its file cannot be written; the user is told so.
@@ -34,7 +41,13 @@ void ListCommands::keep(const ListMode& mode, const QStringList& names, QWidget*
 {
     NameList& list = mode.listIn(store_);
     list.assign(names);
-    FileMessages::writeListFile(editor, store_, list, mode.fileName);
+    const QStringList notices = FileMessages::writeListFile(editor, store_, list, mode.fileName);
+    if (finishing_) {
+        heldNotices_ += notices;
+    } else {
+        for (const QString& notice : notices)
+            MessageBox::warning(editor, notice);
+    }
     // Choosing "全部" rebuilds the record list, so changed categories show at once.
     if (mode.isCategories) {
         panel_.setCategories(list.names());

@@ -20,8 +20,9 @@ public:
 
     void edit(const ListMode& mode);
     // Ended while a list editor is open, the program finishes it as "完成" does. The records
-    // already carry its category renames, so its list must reach its file too.
-    void finishOpenEditor();
+    // already carry its category renames, so its list must reach its file too. Returns what to
+    // tell about it, which waits until the records are written.
+    QStringList finishOpenEditor();
 
 private:
     void keep(const ListMode& mode, const QStringList& names, QWidget* editor);
@@ -29,4 +30,6 @@ private:
     DataStore& store_;
     RecordListPanel& panel_;
     QPointer<ListEditor> open_;
+    bool finishing_ = false;
+    QStringList heldNotices_;
 };

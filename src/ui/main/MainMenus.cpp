@@ -67,7 +67,11 @@ void MainMenus::buildMenus(QMainWindow* window)
     addMenu("Menu_Help", QStringLiteral("說明(&H)"),
             {{"Help_Help", QStringLiteral("使用說明(&H)"), &MainMenus::showHelp},
              {"Line2", {}, nullptr},
-             {"Help_About", QStringLiteral("關於(&A)"), &MainMenus::showAbout}});
+             {"Help_About", QStringLiteral("關於(&A)"), &MainMenus::showAbout},
+             // The toolbar's last button, here to be reached by keyboard too. "Line3" is the
+             // filter strip's rule.
+             {"Line4", {}, nullptr},
+             {"Help_Update", QStringLiteral("檢查更新(&U)"), &MainMenus::checkForUpdates}});
 }
 
 void MainMenus::buildToolbar(QMainWindow* window)

@@ -4,6 +4,7 @@
 #include "platform/ListHeader.h"
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
+#include "platform/ProgramIcon.h"
 #include "platform/Shell.h"
 #include "platform/Twips.h"
 #include "store/DataStore.h"
@@ -22,6 +23,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QScopedValueRollback>
 #include <QStatusBar>
 #include <QTableView>
 
@@ -32,7 +34,7 @@ MainWindow::MainWindow(DataStore& store, SettingsStore& settings, QWidget* paren
     Q_INIT_RESOURCE(resources);
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(Product::Caption);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/kelvora.png")));
+    setWindowIcon(ProgramIcon::icon());
 
     menus_ = new MainMenus(this);
     model_ = new RecordListModel(store_.recordRegister, this);
@@ -108,6 +110,8 @@ void MainWindow::load()
     problems += store_.loadList(store_.AffairList, DataStore::AffairFileName);
     problems += store_.loadList(store_.BorrowerList, DataStore::BorrowerFileName);
     FileMessages::report(this, problems);
+    if (const QString notice = settings_->startNotice(); !notice.isEmpty() && !shutDown_)
+        MessageBox::warning(this, notice);
 }
 
 void MainWindow::MainDataShow()
@@ -150,15 +154,17 @@ bool MainWindow::event(QEvent* event)
 
 bool MainWindow::shutDown()
 {
-    if (shutDown_)
-        return true;
-    lists_->finishOpenEditor();
-    if (!FileMessages::writeRecordFile(this, store_))
-        return false;
-    const QStringList notices{FileMessages::versionNotice(store_),
-                              settings_->save({panel_->directionIndex(), panel_->statusIndex(),
-                                               panel_->categoryIndex()})};
-    shutDown_ = true;
+    // A second request (the session ending while a question of the close is open) waits for it.
+    if (shutDown_ || shuttingDown_)
+        return shutDown_;
+    const QScopedValueRollback<bool> busy(shuttingDown_, true);
+    QStringList notices = lists_->finishOpenEditor();
+    const bool written = FileMessages::writeRecordFile(this, store_, notices);
+    if (written) {
+        notices.append(settings_->save(
+            {panel_->directionIndex(), panel_->statusIndex(), panel_->categoryIndex()}));
+        shutDown_ = true;
+    }
     for (const QString& notice : notices) {
         if (notice.isEmpty())
             continue;
@@ -168,13 +174,17 @@ bool MainWindow::shutDown()
         else
             MessageBox::warning(this, notice);
     }
-    QCoreApplication::exit(0);
-    return true;
+    if (written)
+        QCoreApplication::exit(0);
+    return written;
 }
 
 void MainWindow::endBySession()
 {
     endedBySession_ = true;
+    // A question that guards the files is still asked, but not for ever: unanswered, it keeps
+    // the file on disk as it is.
+    MessageBox::setTimeLimit(kSessionAnswerTime);
     close();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+#include <chrono>
 #include <memory>
 
 class DataStore;
@@ -31,8 +32,9 @@ public:
     bool hasShutDown() const { return shutDown_; }
     // The session (a termination signal, the log-out) ends the program: it closes as the user's
     // close does, but what it only has to tell goes to the standard error instead of a box that
-    // would hold up the end.
+    // would hold up the end, and a question left unanswered for kSessionAnswerTime keeps the file.
     void endBySession();
+    static constexpr std::chrono::seconds kSessionAnswerTime{30};
 
     // Rebuilds the list and the status bar's summary from the register and the filters.
     void MainDataShow();
@@ -51,6 +53,7 @@ private:
 
     DataStore& store_;
     bool shutDown_ = false;
+    bool shuttingDown_ = false;
     bool endedBySession_ = false;
     RecordListModel* model_ = nullptr;
     RecordListPanel* panel_ = nullptr;

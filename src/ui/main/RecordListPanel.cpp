@@ -127,11 +127,14 @@ void RecordListPanel::buildList(RecordListModel* model)
     for (int c = 0; c < LoanRecord::FieldCount; ++c)
         list_->setColumnWidth(c, kDesignColumnWidths[c]);
     list_->setColumnHidden(RecordListModel::IndexColumn, true);
-    // A double-click anywhere in a row, its check box too, edits that row.
-    connect(list_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+    // A double-click anywhere in a row, its check box too, edits that row; so do Enter and F2 on
+    // the current row.
+    auto edit = [this](const QModelIndex& index) {
         selectRow(index.row());
         emit rowActivated();
-    });
+    };
+    connect(list_, &QTableView::doubleClicked, this, edit);
+    connect(list_, &RecordListView::editKeyPressed, this, edit);
     // A rebuild clears every tick.
     connect(model, &QAbstractItemModel::modelReset, this, [this] {
         allTicked_ = false;

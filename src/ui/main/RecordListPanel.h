@@ -41,7 +41,8 @@ public:
 
 signals:
     void filterChanged();
-    // A double-click on a row, which it selects first: edit that row.
+    // A double-click on a row, or Enter or F2 on the current row, which it selects first: edit
+    // that row.
     void rowActivated();
 
 protected:

@@ -94,6 +94,15 @@ WindowSettings::Filters WindowSettings::filters(int categoryCount) const
             settings_.wholeNumber(QStringLiteral("Combo1"), 0, categoryCount - 1).value_or(0)};
 }
 
+QString WindowSettings::startNotice() const
+{
+    if (settings_.unusableReason().isEmpty())
+        return {};
+    return QStringLiteral("無法讀取設定檔 %1（%2）。\n這次開啟使用預設的視窗大小與位置、欄寬、字型"
+                          "大小和篩選條件，結束時也無法儲存設定。")
+        .arg(settings_.fileName(), settings_.unusableReason());
+}
+
 QString WindowSettings::save(const Filters& filters)
 {
     for (int c = 0; c < LoanRecord::FieldCount; ++c)
@@ -113,8 +122,9 @@ QString WindowSettings::save(const Filters& filters)
     settings_.setValue(QStringLiteral("Option1"), QString::number(filters.direction));
     settings_.setValue(QStringLiteral("Option2"), QString::number(filters.status));
     settings_.setValue(QStringLiteral("Combo1"), QString::number(filters.category));
-    // Told once, here: the font size is stored at every change, and would fail as often.
-    if (settings_.sync())
+    // Told once, here: the font size is stored at every change, and would fail as often. A file
+    // that could not be used at all was told of at the start.
+    if (settings_.sync() || !settings_.unusableReason().isEmpty())
         return {};
     return QStringLiteral("無法儲存設定到 %1。\n下次開啟時，視窗的大小與位置、欄寬、字型大小和"
                           "篩選條件會是預設值。")

@@ -30,6 +30,9 @@ public:
     // Stored at once, not at the close.
     void storeFontSize(int size);
     Filters filters(int categoryCount) const;
+    // What to tell at the start when the settings file can be neither read nor written, or the
+    // empty text.
+    QString startNotice() const;
     // Everything but the font size, at the close. Returns what to tell the user when it could not
     // be written, or the empty text.
     QString save(const Filters& filters);

@@ -1,6 +1,10 @@
+#include "platform/ProgramIcon.h"
+
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -52,11 +56,32 @@ TEST(DesktopInstall, LauncherStartsTheInstalledProgramWhereverItLies)
     EXPECT_TRUE(lines.contains(QStringLiteral("Path=") + prefix));
     EXPECT_TRUE(lines.contains(QStringLiteral("Icon=kelvora")));
     EXPECT_TRUE(lines.contains(QStringLiteral("Name[zh_TW]=Kelvora 借還記錄")));
+    EXPECT_TRUE(lines.contains(QStringLiteral("Name[zh_HK]=Kelvora 借還記錄")));
 
-    const QByteArray icon = readFile(kRepository + QStringLiteral("/resources/icons/kelvora.png"));
-    ASSERT_FALSE(icon.isEmpty());
-    EXPECT_EQ(readFile(data + QStringLiteral("/icons/hicolor/32x32/apps/kelvora.png")), icon);
-    EXPECT_TRUE(QFile::exists(data + QStringLiteral("/icons/hicolor/128x128/apps/kelvora.png")));
+    // Each size of the window's icon, drawn for it, where the desktop looks for that size.
+    for (int size : ProgramIcon::Sizes) {
+        SCOPED_TRACE(size);
+        const QString installed =
+            data + QStringLiteral("/icons/hicolor/%1x%1/apps/kelvora.png").arg(size);
+        EXPECT_EQ(
+            readFile(installed),
+            readFile(kRepository + QStringLiteral("/resources/icons/kelvora-%1.png").arg(size)));
+        EXPECT_EQ(QImage(installed).size(), QSize(size, size));
+    }
+    EXPECT_TRUE(QFile::exists(data + QStringLiteral("/icons/hicolor/scalable/apps/kelvora.svg")));
+
+    // The desktop's own check of the entry, where it is installed.
+    const QString validator =
+        QStandardPaths::findExecutable(QStringLiteral("desktop-file-validate"));
+    if (validator.isEmpty())
+        return;
+    QProcess validate;
+    validate.setProcessChannelMode(QProcess::MergedChannels);
+    validate.start(validator, {data + QStringLiteral("/applications/kelvora.desktop")});
+    ASSERT_TRUE(validate.waitForFinished(30000));
+    const std::string told = QString::fromUtf8(validate.readAll()).toStdString();
+    EXPECT_EQ(validate.exitCode(), 0) << told;
+    EXPECT_EQ(told, "") << "no warnings either";
 }
 
 TEST(DesktopInstall, RefusesAFolderWithoutTheProgram)

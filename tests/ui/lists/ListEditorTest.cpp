@@ -1,11 +1,14 @@
 #include "platform/MessageBox.h"
 #include "platform/Modal.h"
 #include "support/Dialogs.h"
+#include "support/RepaintWatch.h"
 #include "support/WindowHarness.h"
 
 #include <QComboBox>
 #include <QDialog>
+#include <QFile>
 #include <QListWidget>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -185,6 +188,19 @@ TEST_F(Categories, RenameReachesHiddenRecordsAtOnceButNotOtherLetterCase)
     EXPECT_EQ(box.defaultText, "Book");
 }
 
+// The list behind the open editor shows the renamed category at once.
+TEST_F(Categories, RenameRepaintsTheShownRecordsWhileTheEditorIsOpen)
+{
+    const RepaintWatch repainted(h.list()->model());
+    MessageBox::setNextInput("Pens");
+    runListEditor(h, "Set_Type", [&](QDialog& e, QListWidget* list) {
+        clickEntry(list, 1);
+        clickButton(e, "Command3");
+        EXPECT_EQ(h.cell(0, 2), "Pens");
+        EXPECT_TRUE(repainted.covers(0, 2, Qt::DisplayRole));
+    });
+}
+
 TEST_F(Categories, DeleteMovesItsRecordsToUncategorisedOnlyOnYes)
 {
     MessageBox::setNextAnswer(MessageBox::No);
@@ -295,8 +311,9 @@ TEST(ListEditor, DoneWritesEachListFileByteForByteAndCloses)
         {"Set_Affair", "Affair.csv", {}}, // emptied
         {"Set_Borrower", "Borrower.csv", big5("\" 陳大文 \"\r\n")},
     };
-    h.dir().write("Type.csv", {});
-    h.dir().write("Borrower.csv", {});
+    // Removed, so that only a write brings them back.
+    QFile::remove(h.dir().path("Type.csv"));
+    QFile::remove(h.dir().path("Borrower.csv"));
     for (const auto& c : cases) {
         runListEditor(h, c.command, [&](QDialog& e, QListWidget* list) {
             while (c.bytes.isEmpty() && list->count() > 0) {
@@ -312,6 +329,48 @@ TEST(ListEditor, DoneWritesEachListFileByteForByteAndCloses)
     }
     EXPECT_EQ(h.store().AffairList.count(), 0);
     EXPECT_EQ(MessageBox::history().size(), 2) << "the two deletions' questions alone";
+}
+
+// Another program may write a list file while the editor is open: "完成" keeps that version
+// beside it, byte for byte, and says so, before it writes the list. A file as the program last
+// wrote it is written over without a word.
+TEST(ListEditor, DoneKeepsAListFileChangedOutsideBesideItFirst)
+{
+    WindowHarness h;
+    const QByteArray outside = big5("\"甲\"\r\n\"乙\"\r\n\"外部新增一\"\r\n\"外部新增二\"\r\n");
+    const struct
+    {
+        const char* command;
+        QString file;
+        NameList DataStore::*list;
+    } cases[] = {
+        {"Set_Type", DataStore::TypeFileName, &DataStore::TypeList},
+        {"Set_Affair", DataStore::AffairFileName, &DataStore::AffairList},
+        {"Set_Borrower", DataStore::BorrowerFileName, &DataStore::BorrowerList},
+    };
+    for (const auto& c : cases)
+        h.writeListFile(c.file, {"甲", "乙"});
+    h.start();
+    for (const auto& c : cases) {
+        for (const bool changed : {true, false}) {
+            SCOPED_TRACE(c.file.toStdString() + (changed ? " changed" : " as last written"));
+            MessageBox::clearHistory();
+            MessageBox::setNextInput("NEWNAME");
+            runListEditor(h, c.command, [&](QDialog& e, QListWidget*) {
+                clickButton(e, "Command2");
+                if (changed)
+                    h.dir().write(c.file, outside);
+                clickButton(e, "Command1");
+            });
+            EXPECT_EQ(h.dir().read(c.file),
+                      big5("\"" + (h.store().*c.list).names().join("\"\r\n\"") + "\"\r\n"));
+            EXPECT_EQ(h.dir().read(c.file + ".bak"), outside);
+            EXPECT_FALSE(h.dir().exists(c.file + ".bak2"));
+            ASSERT_EQ(MessageBox::history().size(), changed ? 2 : 1) << "the name's input box";
+            EXPECT_TRUE(!changed ||
+                        MessageBox::history().at(1).text.contains(h.dir().path(c.file) + ".bak"));
+        }
+    }
 }
 
 TEST(ListEditor, DoneOnTheCategoriesRebuildsTheFilterAndTheRecordList)

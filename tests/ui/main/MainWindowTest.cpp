@@ -12,9 +12,11 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableView>
+#include <QTest>
 #include <QToolBar>
 #include <gtest/gtest.h>
 
@@ -46,6 +48,10 @@ TEST(MainWindow, FirstRunStartsWithTheDefaults)
     auto& w = h.start();
     EXPECT_TRUE(w.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(w.windowTitle(), "Kelvora v1.7");
+    QList<QSize> iconSizes;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        iconSizes.append(QSize(size, size));
+    EXPECT_EQ(w.windowIcon().availableSizes(), iconSizes);
     const int widths[] = {90, 50, 110, 100, 220, 50, 90, 90};
     for (int c = 0; c < 8; ++c)
         EXPECT_EQ(h.list()->columnWidth(c), widths[c]) << c;
@@ -64,7 +70,9 @@ TEST(MainWindow, SettingsComeBackAtTheNextStart)
 {
     WindowHarness h;
     h.writeListFile(DataStore::TypeFileName, {"甲", "書"});
-    h.writeRecordFile({record("王"), record("李")});
+    LoanRecord returned = record("李");
+    returned.Status = "已歸還";
+    h.writeRecordFile({record("王"), returned});
     {
         auto& w = h.start();
         EXPECT_EQ(h.categoryEntries(), QStringList({"全部", "甲", "書", "未分類"}));
@@ -72,7 +80,7 @@ TEST(MainWindow, SettingsComeBackAtTheNextStart)
         w.setGeometry(50, 60, 700, 600);
         h.list()->setColumnWidth(2, 133); // as a drag on the heading's edge does
         h.click("Option1_1");
-        h.click("Option2_1");
+        h.click("Option2_2");
         h.chooseCategory("書");
         h.trigger("View_Font12");
         ASSERT_TRUE(w.close());
@@ -81,6 +89,7 @@ TEST(MainWindow, SettingsComeBackAtTheNextStart)
     EXPECT_EQ(settings.value("WinState", {}), "0");
     EXPECT_EQ(settings.value("LW3", {}), "1995");
     EXPECT_EQ(settings.value("Option1", {}), "1");
+    EXPECT_EQ(settings.value("Option2", {}), "2");
     EXPECT_EQ(settings.value("Combo1", {}), "2");
     EXPECT_EQ(settings.value("Font", {}), "12");
     EXPECT_FALSE(settings.value("Width", {}).isEmpty());
@@ -89,9 +98,10 @@ TEST(MainWindow, SettingsComeBackAtTheNextStart)
     EXPECT_FALSE(again.windowState() & Qt::WindowMaximized);
     EXPECT_EQ(h.list()->columnWidth(2), 133);
     EXPECT_EQ(h.checkedOption("Option1"), 1);
-    EXPECT_EQ(h.checkedOption("Option2"), 1);
+    EXPECT_EQ(h.checkedOption("Option2"), 2);
     EXPECT_EQ(h.categoryFilter()->currentText(), "書");
-    EXPECT_EQ(h.rows(), 2);
+    ASSERT_EQ(h.rows(), 1);
+    EXPECT_EQ(h.cell(0, 3), "李");
     EXPECT_EQ(h.list()->font().pointSize(), 12);
     EXPECT_TRUE(h.isChecked("View_Font12"));
     EXPECT_FALSE(h.isChecked("View_Font09"));
@@ -219,6 +229,85 @@ TEST(MainWindow, RecordFileChangedOutsideIsKeptBesideItBeforeTheClose)
     }
 }
 
+// What the program writes on the standard error, and the record file at that moment.
+struct Told
+{
+    QString text;
+    QByteArray recordFile;
+};
+QList<Told>* g_told = nullptr;
+QString g_recordFile;
+
+void keepTold(QtMsgType, const QMessageLogContext&, const QString& text)
+{
+    QFile file(g_recordFile);
+    g_told->append({text, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()});
+}
+
+// At a session's end nothing that only informs comes before the records are on disk: what the
+// close has to tell (here two versions that other programs wrote, kept as ".bak") goes to the
+// standard error once the records are written, and no box waits for a reader.
+TEST(MainWindow, AtASessionsEndTheRecordsAreWrittenBeforeAnythingIsTold)
+{
+    WindowHarness h;
+    h.writeRecordFile({record("王")});
+    h.writeListFile(DataStore::BorrowerFileName, {"甲", "乙"});
+    auto& w = h.start();
+    h.store().recordRegister.append(record("李"));
+    const QByteArray outside = big5("\"外部\"\r\n");
+    h.dir().write(DataStore::RecordFileName, outside);
+
+    QList<Told> told;
+    g_told = &told;
+    g_recordFile = h.dir().path(DataStore::RecordFileName);
+    const QtMessageHandler previous = qInstallMessageHandler(keepTold);
+    onNextDialog("SetForm", [&](QDialog&) {
+        h.dir().write(DataStore::BorrowerFileName, outside);
+        w.endBySession();
+    });
+    h.trigger("Set_Borrower");
+    qInstallMessageHandler(previous);
+
+    EXPECT_TRUE(w.hasShutDown());
+    EXPECT_TRUE(MessageBox::history().isEmpty());
+    ASSERT_EQ(told.size(), 2);
+    EXPECT_TRUE(told[0].text.contains(h.dir().path(DataStore::BorrowerFileName) + ".bak"));
+    EXPECT_TRUE(told[1].text.contains(h.dir().path(DataStore::RecordFileName) + ".bak"));
+    for (const Told& t : told)
+        EXPECT_EQ(t.recordFile, RecordFile::serialize(h.store().records)) << "written first";
+    EXPECT_EQ(h.dir().read(DataStore::RecordFileName + ".bak"), outside);
+    EXPECT_EQ(h.dir().read(DataStore::BorrowerFileName + ".bak"), outside);
+    EXPECT_EQ(h.dir().read(DataStore::BorrowerFileName), big5("\"甲\"\r\n\"乙\"\r\n"));
+}
+
+// A question that guards a file is still asked at a session's end, but not for ever: left
+// unanswered (the box closes by itself after a while), it keeps the file as it is and the
+// program ends. Here the record file could not be read at start: the question whether to write
+// over it, then, agreed to, the failed write's 重試 box.
+TEST(MainWindow, AtASessionsEndAnUnansweredQuestionKeepsTheFile)
+{
+    const QList<QList<MessageBox::Button>> cases{
+        {MessageBox::NoButton},
+        {MessageBox::Yes, MessageBox::NoButton},
+    };
+    for (const QList<MessageBox::Button>& answers : cases) {
+        MessageBox::clearHistory();
+        WindowHarness h;
+        ASSERT_TRUE(QDir(h.dir().dir()).mkdir(DataStore::RecordFileName));
+        auto& w = h.start();
+        h.store().recordRegister.append(record("李"));
+        MessageBox::clearHistory();
+        for (const MessageBox::Button answer : answers)
+            MessageBox::setNextAnswer(answer);
+        w.endBySession();
+        EXPECT_TRUE(w.hasShutDown());
+        ASSERT_EQ(MessageBox::history().size(), answers.size());
+        for (const MessageBox::Shown& box : MessageBox::history())
+            EXPECT_EQ(box.timeLimit, MainWindow::kSessionAnswerTime);
+        EXPECT_TRUE(QFileInfo(h.dir().path(DataStore::RecordFileName)).isDir());
+    }
+}
+
 TEST(MainWindow, OverfullFilesAreReportedAndKept)
 {
     WindowHarness h;
@@ -291,7 +380,11 @@ TEST(MainWindow, EveryMenuItemAndToolbarButtonReachesItsCommand)
         {{"Set_Type", "Toolbar1_Button5"}, {"設定分類選項"}, {}, {}, 0},
         {{"Set_Affair", "Toolbar1_Button6"}, {"設定物品清單"}, {}, {}, 0},
         {{"Set_Borrower", "Toolbar1_Button7"}, {"設定借用人名單"}, {}, {}, 0},
-        {{"Toolbar1_Button9"}, {}, {}, "https://kelvora.app/display.php?file=w06", Shell::Show},
+        {{"Toolbar1_Button9", "Help_Update"},
+         {},
+         {},
+         "https://kelvora.app/display.php?file=w06",
+         Shell::Show},
         {{"Help_Help"}, {}, {}, h.dir().path("Tovi.htm"), Shell::ShowNormal},
         {{"Help_About"}, {"關於Kelvora"}, {}, {}, 0},
         {{"Toolbar1_Button1", "Toolbar1_Button4", "Toolbar1_Button8"}, {}, {}, {}, 0},
@@ -337,6 +430,21 @@ TEST(MainWindow, ARightClickOnTheMenuBarOrTheToolbarOpensNoMenu)
     }
     qApp->removeEventFilter(&menus);
     EXPECT_EQ(menus.opened, 0);
+}
+
+// The toolbar's one command of its own, by the access keys of the menu bar and of the menu.
+TEST(MainWindow, CheckForUpdatesIsReachedByKeys)
+{
+    WindowHarness h;
+    auto& w = h.start();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_H, Qt::AltModifier);
+    auto* help = w.findChild<QMenu*>("Menu_Help");
+    ASSERT_TRUE(help->isVisible());
+    QTest::keyClick(help, Qt::Key_U);
+    ASSERT_EQ(Shell::opened().size(), 1);
+    EXPECT_EQ(Shell::opened()[0].target, "https://kelvora.app/display.php?file=w06");
 }
 
 TEST(MainWindow, FontSizeChoiceTicksItAloneAndIsStoredAtOnce)

@@ -144,6 +144,35 @@ TEST_F(RecordCommands, ADoubleClickOffTheRowsOpensNothing)
     EXPECT_EQ(Modal::pendingHandlers(), 1);
 }
 
+// Enter, keypad Enter and F2 do what a double-click does, on the row the arrow keys reached.
+TEST_F(RecordCommands, EnterOrF2OnTheCurrentRowEditsThatRecord)
+{
+    h.writeListFile(DataStore::TypeFileName, {"甲", "乙"});
+    addNamed({"一", "二", "三"});
+    h.start();
+    QTableView* list = h.list();
+    list->setFocus();
+    EXPECT_EQ(editorOpenedBy([&] { QTest::keyClick(list, Qt::Key_Return); }).borrower, "三");
+    QTest::keyClick(list, Qt::Key_Up);
+    const Opened o = editorOpenedBy([&] { QTest::keyClick(list, Qt::Key_F2); });
+    EXPECT_EQ(o.title, "編輯資料");
+    EXPECT_EQ(o.borrower, "二");
+    QTest::keyClick(list, Qt::Key_Up);
+    onNextDialog("InputForm", [](QDialog& editor) {
+        typeText(editor, "Text1", "一改");
+        clickButton(editor, "Command1");
+    });
+    QTest::keyClick(list, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(borrowersInTable(), QStringList({"一改", "二", "三"}));
+
+    h.chooseCategory("乙"); // no rows
+    list->setFocus();
+    Modal::setNextHandler([](QDialog&) {});
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_F2})
+        QTest::keyClick(list, key);
+    EXPECT_EQ(Modal::pendingHandlers(), 1);
+}
+
 // ---- what the list shows after the editor ------------------------------------------------
 
 // Records in two categories, 甲 and 乙, the list showing all of them.

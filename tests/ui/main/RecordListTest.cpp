@@ -1,3 +1,4 @@
+#include "support/RepaintWatch.h"
 #include "support/WindowHarness.h"
 
 #include <QAbstractItemModelTester>
@@ -126,14 +127,19 @@ TEST_F(RecordList, SelectAllTicksAndClearsEveryRow)
 
     add("借出", "書", {}, "未歸還");
     add("借出", "書", {}, "未歸還");
-    h.click("Command1");
+    const auto ticksRepainted = [&](const std::function<void()>& input) {
+        const RepaintWatch watch(h.list()->model());
+        input();
+        return watch.covers(0, 0, Qt::CheckStateRole) && watch.covers(1, 0, Qt::CheckStateRole);
+    };
+    EXPECT_TRUE(ticksRepainted([&] { h.click("Command1"); }));
     EXPECT_EQ(selectAllCaption(), "取消");
     EXPECT_TRUE(h.isTicked(0) && h.isTicked(1));
     // Unticking by hand leaves the caption alone.
     h.tickRow(0);
     EXPECT_FALSE(h.isTicked(0));
     EXPECT_EQ(selectAllCaption(), "取消");
-    h.click("Command1");
+    EXPECT_TRUE(ticksRepainted([&] { h.click("Command1"); }));
     EXPECT_EQ(selectAllCaption(), "全選");
     EXPECT_FALSE(h.isTicked(0) || h.isTicked(1));
 
@@ -141,6 +147,47 @@ TEST_F(RecordList, SelectAllTicksAndClearsEveryRow)
     h.click("Option2_0"); // a rebuild clears every tick and the caption
     EXPECT_EQ(selectAllCaption(), "全選");
     EXPECT_FALSE(h.isTicked(0) || h.isTicked(1));
+}
+
+// Tab and Shift+Tab go from control to control, out of the list too; each option group is one
+// stop, at its chosen button. In the list the arrow keys move between rows and Space ticks.
+TEST_F(RecordList, TheKeyboardReachesEveryControlAndWorksTheRows)
+{
+    for (int i = 0; i < 3; ++i)
+        add("借出", "書", {}, "未歸還");
+    auto& w = h.start();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    auto press = [&](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        return QApplication::focusWidget()->objectName();
+    };
+    h.list()->setFocus();
+    QStringList stops;
+    for (int i = 0; i < 5; ++i)
+        stops.append(press(Qt::Key_Tab));
+    EXPECT_EQ(stops, QStringList({"Command1", "Option1_0", "Option2_0", "Combo1", "ListView1"}));
+    EXPECT_EQ(press(Qt::Key_Tab, Qt::ShiftModifier), "Combo1");
+    h.list()->setFocus();
+
+    press(Qt::Key_Up);
+    EXPECT_EQ(h.selectedRow(), 1);
+    press(Qt::Key_Space);
+    press(Qt::Key_Right); // the current cell leaves the check box's column
+    press(Qt::Key_Up);
+    press(Qt::Key_Space);
+    EXPECT_TRUE(h.isTicked(0) && h.isTicked(1) && !h.isTicked(2));
+    press(Qt::Key_Space);
+    EXPECT_FALSE(h.isTicked(0));
+    EXPECT_EQ(h.selectedRow(), 0);
+
+    // In an option group the arrow keys choose, as a click does.
+    EXPECT_EQ(press(Qt::Key_Tab, Qt::ShiftModifier), "Combo1");
+    EXPECT_EQ(press(Qt::Key_Tab, Qt::ShiftModifier), "Option2_0");
+    press(Qt::Key_Right);
+    EXPECT_EQ(press(Qt::Key_Right), "Option2_2");
+    EXPECT_EQ(h.checkedOption("Option2"), 2);
+    EXPECT_EQ(h.rows(), 0);
 }
 
 TEST_F(RecordList, TheSelectedLastRowStaysInViewAndTheHeadingsFollowTheFont)
