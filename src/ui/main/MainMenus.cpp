@@ -59,7 +59,7 @@ void MainMenus::buildMenus(QMainWindow* window)
         connect(action, &QAction::triggered, this, [this, size] { emit fontSizeChosen(size); });
         fontActions_.append(action);
     }
-    view->addSeparator()->setObjectName(QStringLiteral("View_Line"));
+    view->addSeparator()->setObjectName(QStringLiteral("Line5"));
     QAction* people = view->addAction(QStringLiteral("借用人統計(&P)"));
     people->setObjectName(QStringLiteral("View_People"));
     connect(people, &QAction::triggered, this, &MainMenus::showPeople);
