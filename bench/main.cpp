@@ -12,7 +12,7 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QSettings>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -110,8 +110,8 @@ int runBench(const QStringList& arguments)
     QTemporaryDir settingsDir;
     if (!root.isValid() || !settingsDir.isValid())
         throw std::runtime_error("cannot make a temporary folder");
-    // The bench never touches the user's own settings.
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    // The bench never touches the user's own settings; the start-ups inherit the folder.
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsDir.path()));
 
     const QString full = makeAppDir(root, QStringLiteral("full"), kFullRecords);
     const QString small = makeAppDir(root, QStringLiteral("small"), kSmallRecords);
