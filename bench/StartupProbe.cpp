@@ -67,7 +67,7 @@ int runChild(int argc, char** argv)
     const Clock::time_point start = Clock::now();
     if (argc < 4)
         return 2;
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, QString::fromLocal8Bit(argv[3]));
+    qputenv("XDG_CONFIG_HOME", argv[3]);
 
     // The steps of the program's main, over the given folder.
     QApplication app(argc, argv);

@@ -59,6 +59,10 @@ void MainMenus::buildMenus(QMainWindow* window)
         connect(action, &QAction::triggered, this, [this, size] { emit fontSizeChosen(size); });
         fontActions_.append(action);
     }
+    view->addSeparator()->setObjectName(QStringLiteral("Line5"));
+    QAction* people = view->addAction(QStringLiteral("借用人統計(&P)"));
+    people->setObjectName(QStringLiteral("View_People"));
+    connect(people, &QAction::triggered, this, &MainMenus::showPeople);
 
     addMenu("Menu_Help", QStringLiteral("說明(&H)"),
             {{"Help_Help", QStringLiteral("使用說明(&H)"), &MainMenus::showHelp},

@@ -31,6 +31,7 @@ signals:
     void editItems();
     void editBorrowers();
     void fontSizeChosen(int size);
+    void showPeople();
     void showHelp();
     void showAbout();
     void checkForUpdates();

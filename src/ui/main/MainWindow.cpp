@@ -3,6 +3,7 @@
 #include "Product.h"
 #include "platform/ListHeader.h"
 #include "platform/MessageBox.h"
+#include "platform/Modal.h"
 #include "platform/ProgramIcon.h"
 #include "platform/Shell.h"
 #include "platform/Twips.h"
@@ -16,6 +17,7 @@
 #include "ui/main/RecordListModel.h"
 #include "ui/main/RecordListPanel.h"
 #include "ui/main/WindowSettings.h"
+#include "ui/people/PeopleWindow.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -44,6 +46,9 @@ MainWindow::MainWindow(DataStore& store, SettingsStore& settings, QWidget* paren
     summary_ = new QLabel(bar);
     summary_->setObjectName(QStringLiteral("StatusBar1_Text"));
     bar->addWidget(summary_, 1);
+    overdue_ = new QLabel(bar);
+    overdue_->setObjectName(QStringLiteral("StatusBar1_Overdue"));
+    bar->addPermanentWidget(overdue_);
     settings_ = std::make_unique<WindowSettings>(*this, *panel_->list(), settings);
     records_ = new RecordCommands(store_, *panel_, *model_, this);
     lists_ = new ListCommands(store_, *panel_, this);
@@ -68,6 +73,11 @@ void MainWindow::connectCommands()
     connect(menus_, &MainMenus::editBorrowers, this,
             [this] { lists_->edit(ListMode::borrowers()); });
     connect(menus_, &MainMenus::fontSizeChosen, this, &MainWindow::setListFont);
+    connect(menus_, &MainMenus::showPeople, this, [this] {
+        PeopleWindow people(store_.recordRegister, QDate::currentDate(), panel_->list()->font(),
+                            this);
+        Modal::exec(people);
+    });
     connect(menus_, &MainMenus::showHelp, this,
             [this] { HelpCommands::openHelpPage(this, store_.AppDir()); });
     connect(menus_, &MainMenus::showAbout, this, [this] { HelpCommands::showAbout(this); });
@@ -110,6 +120,7 @@ void MainWindow::MainDataShow()
     const ShownRecords shown = filter.apply(store_.records);
     model_->setRows(shown.recordSlots);
     summary_->setText(filter.summary(shown));
+    overdue_->setText(RecordFilter::overdueText(shown));
 }
 
 void MainWindow::showRecords()

@@ -1,6 +1,6 @@
 #include "ui/main/RecordListModel.h"
 
-#include "store/DateText.h"
+#include "store/Overdue.h"
 #include "store/RecordRegister.h"
 
 #include <QColor>
@@ -69,15 +69,6 @@ QString RecordListModel::tipText(int row, int column) const
     return whole.size() > kTipCharacters ? whole.left(kTipCharacters) + QStringLiteral("…") : whole;
 }
 
-bool RecordListModel::isOverdue(int row) const
-{
-    const LoanRecord& r = table_[slots_.at(row)];
-    if (r.Status != Texts::NotReturned)
-        return false;
-    const std::optional<QDate> due = DateText::parse(r.DueDate);
-    return due && *due < today_;
-}
-
 QVariant RecordListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
@@ -90,7 +81,7 @@ QVariant RecordListModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole:
         return tipText(row, column);
     case Qt::BackgroundRole:
-        if (column == kDueDateColumn && isOverdue(row))
+        if (column == kDueDateColumn && isOverdue(table_[slots_.at(row)], today_))
             return kOverdue;
         break;
     case Qt::CheckStateRole:

@@ -49,8 +49,6 @@ private:
     QString shownText(int row, int column) const;
     // What hovering over the cell shows: its whole text, up to a bound.
     QString tipText(int row, int column) const;
-    // Still out, and its due date lies before today.
-    bool isOverdue(int row) const;
 
     const RecordTable& table_;
     QList<int> slots_;
