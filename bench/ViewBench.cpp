@@ -2,12 +2,15 @@
 
 #include "Median.h"
 
+#include "store/Overdue.h"
 #include "ui/ControlNames.h"
 #include "ui/main/RecordListPanel.h"
+#include "ui/people/PeopleWindow.h"
 
 #include <QCoreApplication>
 #include <QTableView>
 
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -41,14 +44,19 @@ void ViewBench::settle()
 // timing holds the list's painting once and none holds it twice.
 void ViewBench::paint()
 {
-    const int before = paints_->count();
+    paint(*paints_, list_->viewport());
+}
+
+void ViewBench::paint(const PaintWatch& watch, QWidget* viewport)
+{
+    const int before = watch.count();
     int seen = before;
     do {
-        seen = paints_->count();
+        seen = watch.count();
         QCoreApplication::processEvents();
-    } while (paints_->count() != seen);
-    if (paints_->count() == before)
-        list_->viewport()->repaint();
+    } while (watch.count() != seen);
+    if (watch.count() == before)
+        viewport->repaint();
 }
 
 double ViewBench::refresh()
@@ -85,4 +93,41 @@ double ViewBench::filterSwitch(const QString& category)
             "the category does not hold about a third of the register");
     panel_->chooseCategory(Texts::All);
     return ms;
+}
+
+ViewBench::PeopleTiming ViewBench::people(int expectedPeople)
+{
+    const QDate today = QDate::currentDate();
+    int overdue = 0;
+    std::unique_ptr<PeopleWindow> summary;
+    const std::vector<double> ms = Median::ms(
+        runs_, {{[&] {
+                     panel_->chooseCategory(Texts::All);
+                     paint();
+                 },
+                 [&] { settle(); }},
+                {[&] {
+                     overdue = 0;
+                     for (int slot : store_.records().filledSlots())
+                         overdue += isOverdue(store_.records()[slot], today) ? 1 : 0;
+                 },
+                 {}},
+                {[&] {
+                     summary = std::make_unique<PeopleWindow>(store_.recordRegister(), today,
+                                                              list_->font(), &window_);
+                     summary->show();
+                     QWidget* rows =
+                         summary->findChild<QTableView*>(QLatin1String(PeopleWindowControls::list))
+                             ->viewport();
+                     paint(*new PaintWatch(rows), rows);
+                 },
+                 [&] {
+                     summary.reset();
+                     settle();
+                 }}});
+    require(summary->findChild<QTableView*>()->model()->rowCount() == expectedPeople,
+            "the summary does not show every party");
+    require(overdue > 0, "nothing is overdue");
+    summary.reset();
+    return {ms[0], ms[1], ms[2]};
 }

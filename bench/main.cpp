@@ -1,5 +1,6 @@
 // kelvora_bench: times load, save, list refresh and start-up at the full register of 10000
-// records and at 1000, prints them with their targets and writes them as JSON (--json path).
+// records and at 1000, and the summary per person and the overdue count at 10000 records among
+// 500 people; prints them with their targets and writes them as JSON (--json path).
 
 #include "Report.h"
 #include "SampleRegister.h"
@@ -26,15 +27,37 @@ constexpr int kSmallRecords = 1000;
 constexpr int kStoreRuns = 21;
 constexpr int kViewRuns = 31;
 constexpr int kStartupRuns = 11;
+constexpr int kPeople = 500;
 
-// A fresh program folder holding a sample register of count records.
-QString makeAppDir(const QTemporaryDir& root, const QString& name, int count)
+// A fresh program folder holding a register.
+QString makeAppDir(const QTemporaryDir& root, const QString& name, const QList<LoanRecord>& records)
 {
     const QString dir = root.filePath(name) + u'/';
     QString error;
-    if (!QDir().mkpath(dir) || !SampleRegister::write(dir, SampleRegister::records(count), &error))
+    if (!QDir().mkpath(dir) || !SampleRegister::write(dir, records, &error))
         throw std::runtime_error("cannot write the sample register: " + error.toStdString());
     return dir;
+}
+
+QString makeAppDir(const QTemporaryDir& root, const QString& name, int count)
+{
+    return makeAppDir(root, name, SampleRegister::records(count));
+}
+
+// The full register with its records dealt out in turn among the first `people` names it holds.
+QList<LoanRecord> amongPeople(int count, int people)
+{
+    QList<LoanRecord> records = SampleRegister::records(count);
+    QStringList names;
+    for (const LoanRecord& r : records) {
+        if (names.size() < people && !names.contains(r.Borrower))
+            names.append(r.Borrower);
+    }
+    if (names.size() < people)
+        throw std::runtime_error("the sample register holds too few names");
+    for (qsizetype i = 0; i < records.size(); ++i)
+        records[i].Borrower = names.at(i % people);
+    return records;
 }
 
 QString jsonPath(const QStringList& arguments)
@@ -55,7 +78,7 @@ void measureStore(Report& report, const QString& full, const QString& small)
     report.set("load_1k", StoreBench(small, kSmallRecords, kStoreRuns).load().ms);
 }
 
-void measureView(Report& report, const QString& full, const QString& small)
+void measureView(Report& report, const QString& full, const QString& small, const QString& people)
 {
     {
         ViewBench view(full, kFullRecords, kViewRuns);
@@ -63,6 +86,11 @@ void measureView(Report& report, const QString& full, const QString& small)
         report.set("filter_switch", view.filterSwitch(SampleRegister::largeCategory()));
     }
     report.set("refresh_1k", ViewBench(small, kSmallRecords, kViewRuns).refresh());
+    const ViewBench::PeopleTiming timing =
+        ViewBench(people, kFullRecords, kViewRuns).people(kPeople);
+    report.set("refresh_people", timing.refresh);
+    report.set("overdue_count", timing.overdueCount);
+    report.set("people_open", timing.summaryOpen);
 }
 
 void measureStartup(Report& report, const QString& empty, const QString& full,
@@ -82,17 +110,18 @@ int runBench(const QStringList& arguments)
     QTemporaryDir settingsDir;
     if (!root.isValid() || !settingsDir.isValid())
         throw std::runtime_error("cannot make a temporary folder");
-    // The bench never touches the user's own settings: the settings store's folder, as the program
-    // finds it, is a temporary one, for the start-up children too.
+    // The bench never touches the user's own settings; the start-ups inherit the folder.
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(settingsDir.path()));
 
     const QString full = makeAppDir(root, QStringLiteral("full"), kFullRecords);
     const QString small = makeAppDir(root, QStringLiteral("small"), kSmallRecords);
     const QString empty = makeAppDir(root, QStringLiteral("empty"), 0);
+    const QString people =
+        makeAppDir(root, QStringLiteral("people"), amongPeople(kFullRecords, kPeople));
 
     Report report;
     measureStore(report, full, small);
-    measureView(report, full, small);
+    measureView(report, full, small, people);
     measureStartup(report, empty, full, settingsDir.path());
     report.set("n_records", kFullRecords);
 

@@ -1,6 +1,7 @@
 #include "store/RecordFilter.h"
 
 #include "store/Amount.h"
+#include "store/Overdue.h"
 
 ShownRecords RecordFilter::apply(const RecordTable& table) const
 {
@@ -9,7 +10,8 @@ ShownRecords RecordFilter::apply(const RecordTable& table) const
     shown.recordSlots.reserve(table.count());
     for (int slot : table.filledSlots()) {
         const LoanRecord& r = table[slot];
-        if (!allCategories && r.Category != category)
+        if ((!allCategories && r.Category != category) ||
+            (borrower && r.Borrower.trimmed() != *borrower))
             continue;
         if ((direction == 1 && r.Direction != Texts::LentOut) ||
             (direction == 2 && r.Direction != Texts::BorrowedIn))
@@ -18,6 +20,8 @@ ShownRecords RecordFilter::apply(const RecordTable& table) const
         if ((status == 1 && !outstanding) || (status == 2 && outstanding))
             continue;
         shown.recordSlots.append(slot);
+        if (isOverdue(r, today))
+            ++shown.overdue;
         if (outstanding && r.Direction == Texts::LentOut)
             shown.lentOut += Amount::fromText(r.Amount);
         else if (outstanding && r.Direction == Texts::BorrowedIn)
@@ -36,6 +40,11 @@ QString RecordFilter::summary(const ShownRecords& shown) const
             text += QStringLiteral("，借入未歸還金額: ") + Amount::toText(shown.borrowedIn);
     }
     return text;
+}
+
+QString RecordFilter::overdueText(const ShownRecords& shown)
+{
+    return shown.overdue > 0 ? QStringLiteral("逾期 %1 筆").arg(shown.overdue) : QString();
 }
 
 QString RecordFilter::directionText(int direction)

@@ -28,6 +28,7 @@ inline constexpr const char* categoryFilter = "Combo1";
 inline constexpr const char* recordList = "ListView1";
 inline constexpr const char* statusBar = "StatusBar1";
 inline constexpr const char* summary = "StatusBar1_Text";
+inline constexpr const char* overdueCount = "StatusBar1_Overdue";
 } // namespace MainWindowControls
 
 // The menus and their items, and the toolbar and its buttons.
@@ -52,6 +53,8 @@ inline QString fontSize(int size)
 {
     return QStringLiteral("View_Font%1").arg(size, 2, 10, QLatin1Char('0'));
 }
+inline constexpr const char* peopleSeparator = "Line5";
+inline constexpr const char* people = "View_People";
 
 inline constexpr const char* helpMenu = "Menu_Help";
 inline constexpr const char* helpPage = "Help_Help";
@@ -138,3 +141,17 @@ inline constexpr const char* mailAddressLabel = "Label4";
 inline constexpr const char* okButton = "Command1";
 inline constexpr const char* mailButton = "Command3";
 } // namespace AboutControls
+
+namespace PeopleWindowControls {
+inline constexpr const char* dialog = "PeopleForm";
+inline constexpr const char* list = "PeopleList";
+inline constexpr const char* totals = "PeopleTotals";
+inline constexpr const char* closeButton = "PeopleClose";
+} // namespace PeopleWindowControls
+
+namespace PersonRecordsControls {
+inline constexpr const char* dialog = "PersonForm";
+inline constexpr const char* list = "PersonList";
+inline constexpr const char* count = "PersonCount";
+inline constexpr const char* closeButton = "PersonClose";
+} // namespace PersonRecordsControls

@@ -51,9 +51,7 @@ QString checkedFonts(WindowHarness& h)
 {
     QString text = QString::number(h.list()->font().pointSize()) + u':';
     for (int size = 9; size <= 16; ++size) {
-        const QByteArray item =
-            QStringLiteral("View_Font%1").arg(size, 2, 10, QLatin1Char('0')).toLatin1();
-        if (h.isChecked(item.constData()))
+        if (h.isChecked(MainMenuItems::fontSize(size)))
             text += QString::number(size) + u' ';
     }
     return text;

@@ -41,6 +41,14 @@ TEST(DateTextTest, NormalizesValidDatesAndRejectsTheRest)
         {u"2026 / 1 / 5", u""},
         {u"2026/1/5x", u""},
         {u"abc", u""},
+        // The stored form itself.
+        {u"2026/01/05", u"2026/01/05"},
+        {u"2023/02/29", u""},
+        {u"0999/01/01", u""},
+        {u"2026/00/10", u""},
+        {u"2026-01/05", u""},
+        {u"２０２６/01/05", u""},
+        {u"2026/01/0５", u""},
         {u"", u""},
     };
     for (const auto& c : cases) {

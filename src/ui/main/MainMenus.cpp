@@ -62,6 +62,10 @@ void MainMenus::buildMenus(QMainWindow* window)
         connect(action, &QAction::triggered, this, [this, size] { emit fontSizeChosen(size); });
         fontActions_.append(action);
     }
+    view->addSeparator()->setObjectName(QLatin1String(Name::peopleSeparator));
+    QAction* people = view->addAction(QStringLiteral("借用人統計(&P)"));
+    people->setObjectName(QLatin1String(Name::people));
+    connect(people, &QAction::triggered, this, &MainMenus::showPeople);
 
     addMenu(Name::helpMenu, QStringLiteral("說明(&H)"),
             {{Name::helpPage, QStringLiteral("使用說明(&H)"), &MainMenus::showHelp},

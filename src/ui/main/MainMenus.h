@@ -29,6 +29,7 @@ signals:
     void editItems();
     void editBorrowers();
     void fontSizeChosen(int size);
+    void showPeople();
     void showHelp();
     void showAbout();
     void checkForUpdates();

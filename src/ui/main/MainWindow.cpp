@@ -13,8 +13,10 @@
 #include "ui/main/RecordListModel.h"
 #include "ui/main/RecordListPanel.h"
 #include "ui/main/WindowSettings.h"
+#include "ui/people/PeopleWindow.h"
 #include "ui/widgets/ListHeader.h"
 #include "ui/widgets/MessageBox.h"
+#include "ui/widgets/Modal.h"
 #include "ui/widgets/ProgramIcon.h"
 #include "ui/widgets/Shell.h"
 #include "ui/widgets/Twips.h"
@@ -46,6 +48,9 @@ MainWindow::MainWindow(DataStore& store, SettingsStore& settings, QWidget* paren
     summary_ = new QLabel(bar);
     summary_->setObjectName(QLatin1String(MainWindowControls::summary));
     bar->addWidget(summary_, 1);
+    overdue_ = new QLabel(bar);
+    overdue_->setObjectName(QLatin1String(MainWindowControls::overdueCount));
+    bar->addPermanentWidget(overdue_);
     settings_ = std::make_unique<WindowSettings>(*this, *panel_->list(), settings);
     records_ = new RecordCommands(store_, *panel_, *model_, this);
     lists_ = new ListCommands(store_, *panel_, this);
@@ -70,6 +75,11 @@ void MainWindow::connectCommands()
     connect(menus_, &MainMenus::editBorrowers, this,
             [this] { lists_->edit(ListMode::borrowers()); });
     connect(menus_, &MainMenus::fontSizeChosen, this, &MainWindow::setListFont);
+    connect(menus_, &MainMenus::showPeople, this, [this] {
+        PeopleWindow people(store_.recordRegister(), QDate::currentDate(), panel_->list()->font(),
+                            this);
+        Modal::exec(people);
+    });
     connect(menus_, &MainMenus::showHelp, this,
             [this] { HelpCommands::openHelpPage(store_.folder()); });
     connect(menus_, &MainMenus::showAbout, this, [this] { HelpCommands::showAbout(this); });
@@ -77,8 +87,10 @@ void MainWindow::connectCommands()
             [this] { Shell::open(Product::UpdatePage); });
 
     // The status bar's totals follow the list's rebuilds, not the records added between them.
-    connect(model_, &QAbstractItemModel::modelReset, this,
-            [this] { summary_->setText(model_->summary()); });
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        summary_->setText(model_->summary());
+        overdue_->setText(model_->overdueText());
+    });
 }
 
 void MainWindow::load()

@@ -54,6 +54,7 @@ private:
     RecordListPanel* panel_ = nullptr;
     MainMenus* menus_ = nullptr;
     QLabel* summary_ = nullptr;
+    QLabel* overdue_ = nullptr; // how many of the rows are overdue
     std::unique_ptr<WindowSettings> settings_;
     RecordCommands* records_ = nullptr;
     ListCommands* lists_ = nullptr;

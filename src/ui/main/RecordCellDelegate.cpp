@@ -11,6 +11,8 @@
 namespace {
 // Far less than a tooltip's width, which is some 80 characters.
 constexpr qsizetype kLongestRun = 40;
+// Between a text cell's edges and its text.
+constexpr int kTextMargin = 4;
 
 // The text with a place to break the line at least every kLongestRun characters: a run without a
 // space (a long web address, one letter typed over and over) would make one line wider than the
@@ -69,12 +71,22 @@ QRect RecordCellDelegate::textArea(const QStyleOptionViewItem& option, const QMo
                                    const QWidget* view) const
 {
     if (index.column() != 0)
-        return option.rect.adjusted(4, 0, -4, 0);
+        return option.rect.adjusted(kTextMargin, 0, -kTextMargin, 0);
     // Beside the check box, as the general drawing places it.
     QStyleOptionViewItem item = option;
     initStyleOption(&item, index);
     const QStyle* style = view ? view->style() : QApplication::style();
     return style->subElementRect(QStyle::SE_ItemViewItemText, &item, view);
+}
+
+QSize RecordCellDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                   const QModelIndex& index) const
+{
+    QSize size = QStyledItemDelegate::sizeHint(option, index);
+    if (index.column() != 0)
+        size.setWidth(option.fontMetrics.horizontalAdvance(index.data().toString()) +
+                      2 * kTextMargin + 1);
+    return size;
 }
 
 bool RecordCellDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,

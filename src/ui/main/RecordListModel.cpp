@@ -1,6 +1,6 @@
 #include "ui/main/RecordListModel.h"
 
-#include "store/DateText.h"
+#include "store/Overdue.h"
 #include "store/RecordRegister.h"
 
 #include <QColor>
@@ -71,15 +71,6 @@ QString RecordListModel::tipText(int row, int column) const
     return whole.size() > kTipCharacters ? whole.left(kTipCharacters) + QStringLiteral("…") : whole;
 }
 
-bool RecordListModel::isOverdue(int row) const
-{
-    const LoanRecord& r = table_[slots_.at(row)];
-    if (r.Status != Texts::NotReturned)
-        return false;
-    const std::optional<QDate> due = DateText::parse(r.DueDate);
-    return due && *due < today_;
-}
-
 QVariant RecordListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid))
@@ -92,7 +83,7 @@ QVariant RecordListModel::data(const QModelIndex& index, int role) const
     case Qt::ToolTipRole:
         return tipText(row, column);
     case Qt::BackgroundRole:
-        if (column == kDueDateColumn && isOverdue(row))
+        if (column == kDueDateColumn && isOverdue(table_[slots_.at(row)], today_))
             return kOverdue;
         break;
     case Qt::CheckStateRole:
@@ -148,8 +139,10 @@ void RecordListModel::rebuild()
     beginResetModel();
     // A list left open over midnight shows the new day's overdue loans at the next rebuild.
     today_ = QDate::currentDate();
+    filter_.today = today_;
     ShownRecords shown = filter_.apply(table_);
     summary_ = filter_.summary(shown);
+    overdueText_ = RecordFilter::overdueText(shown);
     slots_ = std::move(shown.recordSlots);
     checked_ = QList<bool>(slots_.size(), false);
     endResetModel();

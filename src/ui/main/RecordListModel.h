@@ -34,8 +34,10 @@ public:
 
     // Rebuilds the rows under the filter, also when it is the one shown.
     void setFilter(const RecordFilter& filter);
-    // The status bar's summary of the rows as last rebuilt.
+    // The status bar's summary of the rows as last rebuilt, and how many of them were overdue
+    // (RecordFilter::overdueText).
     const QString& summary() const { return summary_; }
+    const QString& overdueText() const { return overdueText_; }
 
     // The one way from a row to its record.
     int slotAt(int row) const { return slots_.at(row); }
@@ -55,12 +57,11 @@ private:
     QString shownText(int row, int column) const;
     // What hovering over the cell shows: its whole text, up to a bound.
     QString tipText(int row, int column) const;
-    // Still out, and its due date lies before today.
-    bool isOverdue(int row) const;
 
     const RecordTable& table_;
     RecordFilter filter_;
     QString summary_;
+    QString overdueText_;
     QList<int> slots_;
     QList<bool> checked_;
     QDate today_ = QDate::currentDate();

@@ -464,10 +464,7 @@ TEST(MainWindow, FontSizeChoiceTicksItAloneAndIsStoredAtOnce)
     auto ticked = [&] {
         QList<int> sizes;
         for (int size = 9; size <= 16; ++size) {
-            if (h.isChecked(QStringLiteral("View_Font%1")
-                                .arg(size, 2, 10, QLatin1Char('0'))
-                                .toLatin1()
-                                .constData()))
+            if (h.isChecked(MainMenuItems::fontSize(size)))
                 sizes.append(size);
         }
         return sizes;

@@ -4,6 +4,7 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QHeaderView>
+#include <QLabel>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -265,7 +266,8 @@ TEST_F(RecordList, ACellShowsTheStartOfAHugeFieldOnOneLine)
     EXPECT_EQ(h.store().records()[1].Content, huge) << "the record keeps its whole text";
 }
 
-// A loan still out past its due date stands out; nothing else does, and its text keeps its colour.
+// A loan still out past its due date stands out, and the status bar counts it; nothing else does,
+// and its text keeps its colour.
 TEST_F(RecordList, OnlyALoanStillOutPastItsDueDateIsMarkedOverdue)
 {
     const QDate today = QDate::currentDate();
@@ -293,6 +295,11 @@ TEST_F(RecordList, OnlyALoanStillOutPastItsDueDateIsMarkedOverdue)
             << cases[row].due.toStdString() << " " << cases[row].status.toStdString();
         EXPECT_FALSE(due.data(Qt::ForegroundRole).isValid());
     }
+    // The status bar counts the marked cells among the rows shown.
+    const auto* count = h.window().findChild<QLabel*>(MainWindowControls::overdueCount);
+    EXPECT_EQ(count->text(), "逾期 1 筆");
+    h.click("Option2_2");
+    EXPECT_EQ(count->text(), "");
 }
 
 // What a cell cannot show whole, hovering over it shows, wrapped within the screen's width even
