@@ -7,8 +7,8 @@
 #include "ui/editor/NamePicker.h"
 #include "ui/editor/RecordEditor.h"
 #include "ui/lists/ListMode.h"
-#include "ui/main/RecordListModel.h"
 #include "ui/main/RecordListPanel.h"
+#include "ui/records/RecordListModel.h"
 #include "ui/widgets/MessageBox.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include "ui/ControlNames.h"
 #include "ui/main/FilterStrip.h"
 #include "ui/main/MainLayout.h"
-#include "ui/main/RecordCellDelegate.h"
-#include "ui/main/RecordListModel.h"
-#include "ui/main/RecordListView.h"
+#include "ui/records/RecordCellDelegate.h"
+#include "ui/records/RecordListModel.h"
+#include "ui/records/RecordListView.h"
 #include "ui/widgets/DialogLayout.h"
 #include "ui/widgets/Twips.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "store/RecordFilter.h"
-#include "ui/main/RecordListView.h"
+#include "ui/records/RecordListView.h"
 
 #include <QWidget>
 

@@ -2,11 +2,11 @@
 
 #include "store/RecordRegister.h"
 #include "ui/ControlNames.h"
-#include "ui/main/RecordCellDelegate.h"
-#include "ui/main/RecordListModel.h"
-#include "ui/main/RecordListView.h"
 #include "ui/people/OldestFirst.h"
 #include "ui/people/PeopleModel.h"
+#include "ui/records/RecordCellDelegate.h"
+#include "ui/records/RecordListModel.h"
+#include "ui/records/RecordListView.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

@@ -1,4 +1,4 @@
-#include "ui/main/RecordListModel.h"
+#include "ui/records/RecordListModel.h"
 
 #include "store/Overdue.h"
 #include "store/RecordRegister.h"

@@ -1,4 +1,4 @@
-#include "ui/main/RecordCellDelegate.h"
+#include "ui/records/RecordCellDelegate.h"
 
 #include "ui/widgets/Contrast.h"
 

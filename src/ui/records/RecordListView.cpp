@@ -1,4 +1,4 @@
-#include "ui/main/RecordListView.h"
+#include "ui/records/RecordListView.h"
 
 #include <QEvent>
 #include <QHeaderView>
