@@ -2,10 +2,11 @@
 
 #include "Median.h"
 #include "PaintWatch.h"
-#include "platform/Fonts.h"
-#include "platform/SettingsStore.h"
 #include "store/DataStore.h"
+#include "system/SettingsStore.h"
+#include "ui/ControlNames.h"
 #include "ui/main/MainWindow.h"
+#include "ui/widgets/Fonts.h"
 
 #include <QApplication>
 #include <QFile>
@@ -67,6 +68,7 @@ int runChild(int argc, char** argv)
     const Clock::time_point start = Clock::now();
     if (argc < 4)
         return 2;
+    // The settings store's folder, as the program finds it.
     qputenv("XDG_CONFIG_HOME", argv[3]);
 
     // The steps of the program's main, over the given folder.
@@ -78,7 +80,7 @@ int runChild(int argc, char** argv)
     window.load();
 
     // The clock stops once the list has been painted for the first time.
-    const auto* list = window.findChild<QTableView*>(QStringLiteral("ListView1"));
+    const auto* list = window.findChild<QTableView*>(QLatin1String(MainWindowControls::recordList));
     auto* watch = new PaintWatch(list->viewport());
     watch->afterFirstPaint([&] {
         const std::chrono::duration<double, std::milli> elapsed = Clock::now() - start;

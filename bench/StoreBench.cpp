@@ -1,9 +1,9 @@
 #include "StoreBench.h"
 
 #include "Median.h"
-#include "platform/Cp950.h"
 #include "store/DataStore.h"
 #include "store/RecordFile.h"
+#include "system/Cp950.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -36,14 +36,14 @@ StoreBench::StoreBench(const QString& appDir, int expectedRecords, int runs)
 
 StoreBench::Timing StoreBench::load() const
 {
-    const QString path = appDir_ + DataStore::RecordFileName;
+    const QString path = appDir_ + DataFiles::Records;
     std::optional<DataStore> store;
     qsizetype characters = 0;
     const std::vector<double> ms = Median::ms(
-        runs_, {{[&] { require(store->MainDataInit().isEmpty(), "the register did not load"); },
+        runs_, {{[&] { require(store->loadRecords().isEmpty(), "the register did not load"); },
                  [&] { store.emplace(appDir_); }},
                 {[&] { characters = Cp950::decode(readAll(path)).size(); }, {}}});
-    require(store->records.count() == expectedRecords_, "the register lost records on loading");
+    require(store->records().count() == expectedRecords_, "the register lost records on loading");
     require(characters > 0 || expectedRecords_ == 0, "the record file was empty");
     return {ms[0], ms[1]};
 }
@@ -51,15 +51,15 @@ StoreBench::Timing StoreBench::load() const
 StoreBench::Timing StoreBench::save() const
 {
     DataStore store(appDir_);
-    require(store.MainDataInit().isEmpty(), "the register did not load");
-    const QByteArray before = RecordFile::serialize(store.records);
+    require(store.loadRecords().isEmpty(), "the register did not load");
+    const QByteArray before = RecordFile::serialize(store.records());
     // The same text the save produces, built beforehand: the floor is its encoding and writing.
     const QString text = Cp950::decode(before);
     const QString floorPath = appDir_ + kFloorFileName;
     QString error;
     const std::vector<double> ms = Median::ms(
         runs_,
-        {{[&] { require(store.MainDataClose(&error), "the record file was not written"); }, {}},
+        {{[&] { require(store.saveRecords(&error), "the record file was not written"); }, {}},
          {[&] {
               const QByteArray bytes = Cp950::encode(text);
               QSaveFile file(floorPath);
@@ -68,7 +68,7 @@ StoreBench::Timing StoreBench::save() const
                       "the floor file was not written");
           },
           {}}});
-    require(readAll(appDir_ + DataStore::RecordFileName) == before,
+    require(readAll(appDir_ + DataFiles::Records) == before,
             "the saved record file differs from the register");
     require(readAll(floorPath) == before, "the floor wrote other bytes than the save");
     QFile::remove(floorPath);

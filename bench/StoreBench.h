@@ -16,9 +16,9 @@ public:
     // appDir holds a register of expectedRecords records.
     StoreBench(const QString& appDir, int expectedRecords, int runs);
 
-    // DataStore::MainDataInit into a fresh store; the floor reads and decodes the file.
+    // DataStore::loadRecords into a fresh store; the floor reads and decodes the file.
     Timing load() const;
-    // DataStore::MainDataClose; the floor encodes the same text and writes it the same safe way.
+    // DataStore::saveRecords; the floor encodes the same text and writes it the same safe way.
     Timing save() const;
 
 private:

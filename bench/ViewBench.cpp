@@ -3,10 +3,10 @@
 #include "Median.h"
 
 #include "store/Overdue.h"
+#include "ui/ControlNames.h"
+#include "ui/main/RecordListPanel.h"
 #include "ui/people/PeopleWindow.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QTableView>
 
@@ -25,8 +25,8 @@ ViewBench::ViewBench(const QString& appDir, int expectedRecords, int runs)
     : store_(appDir), window_(store_, settings_), expectedRecords_(expectedRecords), runs_(runs)
 {
     window_.load();
-    list_ = window_.findChild<QTableView*>(QStringLiteral("ListView1"));
-    categories_ = window_.findChild<QComboBox*>(QStringLiteral("Combo1"));
+    list_ = window_.findChild<QTableView*>(QLatin1String(MainWindowControls::recordList));
+    panel_ = window_.findChild<RecordListPanel*>();
     paints_ = new PaintWatch(list_->viewport());
     window_.show();
     settle();
@@ -61,14 +61,13 @@ void ViewBench::paint(const PaintWatch& watch, QWidget* viewport)
 
 double ViewBench::refresh()
 {
-    const auto* direction = window_.findChild<QAbstractButton*>(QStringLiteral("Option1_0"));
-    const auto* status = window_.findChild<QAbstractButton*>(QStringLiteral("Option2_0"));
-    require(categories_->currentIndex() == 0 && direction->isChecked() && status->isChecked(),
+    const RecordFilter filter = panel_->filter();
+    require(filter.category == Texts::All && filter.direction == 0 && filter.status == 0,
             "the filters are not all on 全部");
     const double ms = Median::ms(
         runs_,
         [&] {
-            window_.MainDataShow();
+            panel_->chooseCategory(Texts::All);
             paint();
         },
         [&] { settle(); });
@@ -78,25 +77,21 @@ double ViewBench::refresh()
 
 double ViewBench::filterSwitch(const QString& category)
 {
-    const int entry = categories_->findText(category);
-    require(entry > 0, "the category is not in the filter");
     const double ms = Median::ms(
         runs_,
         [&] {
-            categories_->setCurrentIndex(entry);
-            window_.showRecords();
+            panel_->chooseCategory(category);
             paint();
         },
         [&] {
-            categories_->setCurrentIndex(0);
-            window_.showRecords();
+            panel_->chooseCategory(Texts::All);
             settle();
         });
     const int rows = list_->model()->rowCount();
+    require(panel_->filter().category == category, "the category is not in the filter");
     require(rows > expectedRecords_ / 4 && rows < expectedRecords_ / 2,
             "the category does not hold about a third of the register");
-    categories_->setCurrentIndex(0);
-    window_.showRecords();
+    panel_->chooseCategory(Texts::All);
     return ms;
 }
 
@@ -107,22 +102,23 @@ ViewBench::PeopleTiming ViewBench::people(int expectedPeople)
     std::unique_ptr<PeopleWindow> summary;
     const std::vector<double> ms = Median::ms(
         runs_, {{[&] {
-                     window_.MainDataShow();
+                     panel_->chooseCategory(Texts::All);
                      paint();
                  },
                  [&] { settle(); }},
                 {[&] {
                      overdue = 0;
-                     for (int i = 1; i < store_.records.RecordNext(); ++i)
-                         overdue += isOverdue(store_.records[i], today) ? 1 : 0;
+                     for (int slot : store_.records().filledSlots())
+                         overdue += isOverdue(store_.records()[slot], today) ? 1 : 0;
                  },
                  {}},
                 {[&] {
-                     summary = std::make_unique<PeopleWindow>(store_.recordRegister, today,
+                     summary = std::make_unique<PeopleWindow>(store_.recordRegister(), today,
                                                               list_->font(), &window_);
                      summary->show();
                      QWidget* rows =
-                         summary->findChild<QTableView*>(QStringLiteral("PeopleList"))->viewport();
+                         summary->findChild<QTableView*>(QLatin1String(PeopleWindowControls::list))
+                             ->viewport();
                      paint(*new PaintWatch(rows), rows);
                  },
                  [&] {

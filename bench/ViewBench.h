@@ -1,12 +1,12 @@
 #pragma once
 
 #include "PaintWatch.h"
-#include "platform/SettingsStore.h"
 #include "store/DataStore.h"
-
-class QComboBox;
-class QTableView;
+#include "system/SettingsStore.h"
 #include "ui/main/MainWindow.h"
+
+class QTableView;
+class RecordListPanel;
 
 // The main window, started over a register and shown, timing how fast its list follows a
 // refresh. Each timing includes the view's own work: the events the refresh raises, and the
@@ -16,7 +16,7 @@ class ViewBench
 public:
     ViewBench(const QString& appDir, int expectedRecords, int runs);
 
-    // MainDataShow with every filter on "全部".
+    // The list rebuilt with every filter on "全部", as choosing "全部" again does.
     double refresh();
     // Choosing a category in the filter: from "全部" to the one given.
     double filterSwitch(const QString& category);
@@ -41,7 +41,7 @@ private:
     SettingsStore settings_;
     MainWindow window_;
     QTableView* list_ = nullptr;
-    QComboBox* categories_ = nullptr;
+    RecordListPanel* panel_ = nullptr;
     PaintWatch* paints_ = nullptr; // owned by the list's viewport
     int expectedRecords_;
     int runs_;

@@ -8,7 +8,7 @@
 #include "StoreBench.h"
 #include "ViewBench.h"
 
-#include "platform/Fonts.h"
+#include "ui/widgets/Fonts.h"
 
 #include <QApplication>
 #include <QDir>

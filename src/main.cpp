@@ -1,12 +1,12 @@
 #include "Product.h"
-#include "platform/AppDir.h"
-#include "platform/FolderLock.h"
-#include "platform/Fonts.h"
-#include "platform/MessageBox.h"
-#include "platform/SettingsStore.h"
-#include "platform/TerminationSignals.h"
 #include "store/DataStore.h"
+#include "system/FolderLock.h"
+#include "system/ProgramFolder.h"
+#include "system/SettingsStore.h"
+#include "system/TerminationSignals.h"
 #include "ui/main/MainWindow.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/widgets/MessageBox.h"
 
 #include <QApplication>
 
@@ -19,8 +19,8 @@ int main(int argc, char** argv)
     // Installed first, so that a request to end at any time from here on is served.
     TerminationSignals termination;
 
-    const QString appDir = AppDir();
-    FolderLock lock(appDir);
+    const QString folder = programFolder();
+    FolderLock lock(folder);
     const FolderLock::Result locked = lock.acquire();
     // Also on the standard error, for a start from a terminal or a script.
     const QString lockNotice = lock.notice(locked);
@@ -34,8 +34,8 @@ int main(int argc, char** argv)
         return 1; // nothing was read or written
     }
 
-    DataStore store(appDir);
-    SettingsStore::keepBesideProgramIfThere(appDir);
+    DataStore store(folder);
+    SettingsStore::keepBesideProgramIfThere(folder);
     SettingsStore settings;
     MainWindow window(store, settings);
     // Ending the program through the session closes the window, which saves as a user's close does.

@@ -39,7 +39,7 @@ string_value() {
     printf '%s' "$1" | sed -e 's/\\/\\\\/g'
 }
 
-# The icon in each size it is drawn in (the sizes of src/platform/ProgramIcon.h), and scalable.
+# The icon in each size it is drawn in (the sizes of src/ui/widgets/ProgramIcon.h), and scalable.
 icons=$data/icons/hicolor
 for size in 16 24 32 48 64 128 256; do
     install -d "$icons/${size}x$size/apps"

@@ -1,8 +1,8 @@
 #include "export/CsvExport.h"
 
 #include "export/CsvText.h"
-#include "platform/Cp950.h"
-#include "platform/FileSystem.h"
+#include "system/Cp950.h"
+#include "system/FileSystem.h"
 
 namespace CsvExport {
 

@@ -1,7 +1,7 @@
 #include "store/ListFile.h"
 
-#include "platform/Cp950.h"
 #include "store/FieldReader.h"
+#include "system/Cp950.h"
 
 namespace ListFile {
 

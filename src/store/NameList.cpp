@@ -1,16 +1,8 @@
 #include "store/NameList.h"
 
 #include <stdexcept>
-#include <string>
 
 NameList::NameList(int capacity) : capacity_(capacity) {}
-
-const QString& NameList::at(int i) const
-{
-    if (i < 1 || i > count())
-        throw std::out_of_range("name index " + std::to_string(i));
-    return names_.at(i - 1);
-}
 
 bool NameList::append(const QString& name)
 {

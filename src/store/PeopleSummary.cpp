@@ -40,8 +40,8 @@ PeopleSummary PeopleSummary::of(const RecordTable& table, const QDate& today)
 {
     PeopleSummary summary;
     QHash<QString, qsizetype> rowOf;
-    for (int i = 1; i < table.RecordNext(); ++i) {
-        const LoanRecord& r = table[i];
+    for (int slot : table.filledSlots()) {
+        const LoanRecord& r = table[slot];
         if (r.Status != Texts::NotReturned)
             continue;
         const QString name = r.Borrower.trimmed();
@@ -65,14 +65,4 @@ PeopleSummary PeopleSummary::of(const RecordTable& table, const QDate& today)
         summary.people.begin(), summary.people.end(),
         [](const PersonBalance& a, const PersonBalance& b) { return a.lentOut > b.lentOut; });
     return summary;
-}
-
-QList<int> PeopleSummary::recordsOf(const RecordTable& table, const QString& name)
-{
-    QList<int> found;
-    for (int i = 1; i < table.RecordNext(); ++i) {
-        if (table[i].Borrower.trimmed() == name)
-            found.append(i);
-    }
-    return found;
 }

@@ -26,7 +26,4 @@ struct PeopleSummary
     // Amounts read and written as the status bar's totals (Amount); a record of neither
     // direction counts only for the overdue count and the oldest date.
     static PeopleSummary of(const RecordTable& table, const QDate& today);
-
-    // The slots of every record of one party (the name as a balance holds it), in table order.
-    static QList<int> recordsOf(const RecordTable& table, const QString& name);
 };

@@ -1,7 +1,7 @@
 #include "store/RecordFile.h"
 
-#include "platform/Cp950.h"
 #include "store/FieldReader.h"
+#include "system/Cp950.h"
 
 #include <QHash>
 
@@ -40,15 +40,15 @@ namespace RecordFile {
 QByteArray serialize(const RecordTable& table, Layout amountsFrom)
 {
     qsizetype length = 0;
-    for (int i = 1; i < table.RecordNext(); ++i) {
+    for (int slot : table.filledSlots()) {
         for (int f = 0; f < LoanRecord::FieldCount; ++f)
-            length += table[i].field(f).size() + 3;
+            length += table[slot].field(f).size() + 3;
         length += 2;
     }
     QString text;
     text.reserve(length);
-    for (int i = 1; i < table.RecordNext(); ++i) {
-        const LoanRecord& r = table[i];
+    for (int slot : table.filledSlots()) {
+        const LoanRecord& r = table[slot];
         for (int f = 0; f < LoanRecord::FieldCount; ++f) {
             const bool blank = amountsFrom == Layout::Legacy && (f == 5 || f == 6);
             if (f > 0)
@@ -70,14 +70,14 @@ ReadResult parse(QStringView text, Layout layout, RecordTable& table)
     const bool legacy = layout == Layout::Legacy;
     QStringView f[LoanRecord::FieldCount];
     ReadResult result;
-    int slot = 1;
+    int count = 0;
     while (!reader.atEnd()) {
-        if (slot > RecordTable::Capacity) {
+        if (count == RecordTable::Capacity) {
             result.complete = false;
             break;
         }
         reader.readRecord(f, legacy ? LegacyFieldCount : LoanRecord::FieldCount);
-        LoanRecord& r = table[slot];
+        LoanRecord& r = table[++count];
         r.Date = f[0].toString();
         r.Direction = shared.fixed(f[1]);
         r.Category = shared.category(f[2]);
@@ -92,9 +92,8 @@ ReadResult parse(QStringView text, Layout layout, RecordTable& table)
             r.DueDate = f[6].toString();
             r.Status = shared.fixed(f[7]);
         }
-        ++slot;
     }
-    table.setRecordNext(slot);
+    table.setCount(count);
     result.damagedLines = reader.damagedLines();
     return result;
 }

@@ -21,8 +21,8 @@ inline constexpr int LegacyFieldCount = 6;
 // legacy file: their Amount and DueDate are written empty whatever the slots hold.
 QByteArray serialize(const RecordTable& table, Layout amountsFrom = Layout::Current);
 
-// Reads records of the given layout into slots 1, 2, … and sets RecordNext. When the text holds
-// more records than the table, the first Capacity are kept.
+// Reads records of the given layout into slots 1, 2, …, which become the table's records. When the
+// text holds more records than the table, the first Capacity are kept.
 ReadResult parse(QStringView text, Layout layout, RecordTable& table);
 
 } // namespace RecordFile

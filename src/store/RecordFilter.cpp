@@ -8,9 +8,10 @@ ShownRecords RecordFilter::apply(const RecordTable& table) const
     const bool allCategories = category == Texts::All;
     ShownRecords shown;
     shown.recordSlots.reserve(table.count());
-    for (int i = 1; i < table.RecordNext(); ++i) {
-        const LoanRecord& r = table[i];
-        if (!allCategories && r.Category != category)
+    for (int slot : table.filledSlots()) {
+        const LoanRecord& r = table[slot];
+        if ((!allCategories && r.Category != category) ||
+            (borrower && r.Borrower.trimmed() != *borrower))
             continue;
         if ((direction == 1 && r.Direction != Texts::LentOut) ||
             (direction == 2 && r.Direction != Texts::BorrowedIn))
@@ -18,7 +19,7 @@ ShownRecords RecordFilter::apply(const RecordTable& table) const
         const bool outstanding = r.Status == Texts::NotReturned;
         if ((status == 1 && !outstanding) || (status == 2 && outstanding))
             continue;
-        shown.recordSlots.append(i);
+        shown.recordSlots.append(slot);
         if (isOverdue(r, today))
             ++shown.overdue;
         if (outstanding && r.Direction == Texts::LentOut)

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // What a filter shows of the register.
 struct ShownRecords
 {
@@ -16,15 +18,18 @@ struct ShownRecords
     int overdue = 0;        // those still out past their due date
 };
 
-// The record list's three filters, as its controls hold them.
+// What a record list shows of the register: the main list's three filters, as its controls hold
+// them, and for the list of one party's records that party.
 struct RecordFilter
 {
     QString category = Texts::All; // "全部" passes every category
     int direction = 0;             // 0 "全部", 1 "借出", 2 "借入"
     int status = 0;                // 0 "全部", 1 "未歸還", 2 returned ("已歸還" or a date)
+    // One party's records only: those whose Borrower, without blanks around it, is this.
+    std::optional<QString> borrower = std::nullopt;
     QDate today = QDate::currentDate(); // due dates before it have passed
 
-    // The records passing all three filters, every test exact and case-sensitive, the Amount of
+    // The records passing every filter, every test exact and case-sensitive, the Amount of
     // those still outstanding ("未歸還") summed by direction, and how many of them are overdue.
     ShownRecords apply(const RecordTable& table) const;
     // The status bar's text: " 共 N 筆資料", then the outstanding amounts this filter can show.

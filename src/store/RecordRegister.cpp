@@ -28,9 +28,9 @@ void RecordRegister::remove(const QList<int>& which)
 
 void RecordRegister::removeReturned()
 {
-    for (int i = 1; i < table_.RecordNext(); ++i) {
-        if (table_[i].Status == Texts::Returned)
-            table_[i].Date = kDeletionMark;
+    for (int slot : table_.filledSlots()) {
+        if (table_[slot].Status == Texts::Returned)
+            table_[slot].Date = kDeletionMark;
     }
     dropMarked();
 }
@@ -43,10 +43,10 @@ void RecordRegister::dropMarked()
 
 void RecordRegister::renameCategory(const QString& from, const QString& to)
 {
-    for (int i = 1; i < table_.RecordNext(); ++i) {
-        if (table_[i].Category == from) {
-            table_[i].Category = to;
-            emit recordChanged(i);
+    for (int slot : table_.filledSlots()) {
+        if (table_[slot].Category == from) {
+            table_[slot].Category = to;
+            emit recordChanged(slot);
         }
     }
 }

@@ -17,33 +17,33 @@ const LoanRecord& RecordTable::operator[](int i) const
     return const_cast<RecordTable&>(*this)[i];
 }
 
-void RecordTable::setRecordNext(int next)
+void RecordTable::setCount(int count)
 {
-    if (next < 1 || next > Capacity + 1)
-        throw std::out_of_range("RecordNext " + std::to_string(next));
-    next_ = next;
+    if (count < 0 || count > Capacity)
+        throw std::out_of_range("record count " + std::to_string(count));
+    count_ = count;
 }
 
 int RecordTable::append(const LoanRecord& record)
 {
-    const int slot = next_;
+    const int slot = count_ + 1;
     (*this)[slot] = record;
-    next_ = slot + 1;
+    count_ = slot;
     return slot;
 }
 
 void RecordTable::compact(const std::function<bool(const LoanRecord&)>& drop)
 {
-    int j = 1;
-    for (int i = 1; i < next_; ++i) {
-        if (drop((*this)[i]))
+    int kept = 0;
+    for (int slot : filledSlots()) {
+        if (drop((*this)[slot]))
             continue;
-        if (i != j)
-            (*this)[j] = std::move((*this)[i]);
-        ++j;
+        ++kept;
+        if (slot != kept)
+            (*this)[kept] = std::move((*this)[slot]);
     }
     // Slots past the records are never read, but their text need not stay in memory.
-    for (int i = j; i < next_; ++i)
-        (*this)[i] = LoanRecord{};
-    next_ = j;
+    for (int slot = kept + 1; slot <= count_; ++slot)
+        (*this)[slot] = LoanRecord{};
+    count_ = kept;
 }

@@ -1,6 +1,6 @@
 #include "store/RecordVersions.h"
 
-#include "platform/FileSystem.h"
+#include "system/FileSystem.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -64,11 +64,11 @@ QList<Copy> copiesIn(const QDir& folder)
 
 namespace RecordVersions {
 
-Version keep(const QString& appDir, const QString& file, const QByteArray& bytes,
+Version keep(const QString& programFolder, const QString& file, const QByteArray& bytes,
              const QDateTime& when)
 {
     Version version;
-    const QString folderPath = appDir + FolderName;
+    const QString folderPath = programFolder + FolderName;
     if (!FileSystem::makeFolder(folderPath)) {
         version.error = QStringLiteral("無法建立資料夾 %1").arg(folderPath);
         return version;
@@ -87,9 +87,9 @@ Version keep(const QString& appDir, const QString& file, const QByteArray& bytes
     return version;
 }
 
-void prune(const QString& appDir)
+void prune(const QString& programFolder)
 {
-    QDir folder(appDir + FolderName);
+    QDir folder(programFolder + FolderName);
     const QList<Copy> copies = copiesIn(folder);
     for (qsizetype i = 0; i + Kept < copies.size(); ++i)
         folder.remove(copies.at(i).name);

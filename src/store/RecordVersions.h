@@ -23,9 +23,9 @@ struct Version
 // past the newest copy there, so that the copies keep the order they were made in whatever the
 // clock says, and stamped with the time given. Nothing is made when the newest copy holds the
 // bytes already.
-Version keep(const QString& appDir, const QString& file, const QByteArray& bytes,
+Version keep(const QString& programFolder, const QString& file, const QByteArray& bytes,
              const QDateTime& when);
 // Removes the oldest copies past Kept; other files there are left alone.
-void prune(const QString& appDir);
+void prune(const QString& programFolder);
 
 } // namespace RecordVersions

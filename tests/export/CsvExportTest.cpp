@@ -1,6 +1,6 @@
 #include "export/CsvExport.h"
-#include "platform/Cp950.h"
 #include "support/TestSupport.h"
+#include "system/Cp950.h"
 
 #include <QDir>
 #include <QFileInfo>

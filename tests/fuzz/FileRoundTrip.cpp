@@ -1,9 +1,9 @@
 #include "FileRoundTrip.h"
 
 #include "Property.h"
-#include "platform/Cp950.h"
 #include "store/ListFile.h"
 #include "store/NameList.h"
+#include "system/Cp950.h"
 
 #include <QRegularExpression>
 
@@ -18,7 +18,7 @@ QString throughCodePage(const QString& text)
 
 bool anyQuote(const RecordTable& table)
 {
-    for (int i = 1; i < table.RecordNext(); ++i) {
+    for (int i : table.filledSlots()) {
         for (int f = 0; f < LoanRecord::FieldCount; ++f) {
             if (table[i].field(f).contains(u'"'))
                 return true;
@@ -50,9 +50,9 @@ struct Read
 
 Read readRecords(QStringView text, RecordFile::Layout layout)
 {
-    static RecordTable table; // large; the slots past RecordNext are never read
+    static RecordTable table; // large; the slots past its records are never read
     Read read{{}, RecordFile::parse(text, layout, table)};
-    for (int i = 1; i < table.RecordNext(); ++i) {
+    for (int i : table.filledSlots()) {
         QStringList fields;
         for (int f = 0; f < LoanRecord::FieldCount; ++f) {
             if (layout == RecordFile::Layout::Current || (f != 5 && f != 6))
@@ -119,7 +119,7 @@ namespace FileRoundTrip {
 
 void checkRecordFile(QByteArrayView input, RecordFile::Layout layout)
 {
-    // A table is large; the slots past RecordNext are never read, so they can be reused.
+    // A table is large; the slots past its records are never read, so they can be reused.
     static RecordTable loaded;
     static RecordTable again;
     bool clean = false;
@@ -142,7 +142,7 @@ void checkRecordFile(QByteArrayView input, RecordFile::Layout layout)
             QStringLiteral("%1 then %2").arg(loaded.count()).arg(again.count()));
 
     bool exact = clean;
-    for (int i = 1; i < loaded.RecordNext(); ++i) {
+    for (int i : loaded.filledSlots()) {
         for (int f = 0; f < LoanRecord::FieldCount; ++f) {
             const QString& first = loaded[i].field(f);
             require(again[i].field(f) == throughCodePage(first),
@@ -151,7 +151,7 @@ void checkRecordFile(QByteArrayView input, RecordFile::Layout layout)
         }
     }
     if (exact) {
-        for (int i = 1; i < loaded.RecordNext(); ++i)
+        for (int i : loaded.filledSlots())
             require(again[i] == loaded[i], "clean text reads back exactly", where(i, 0));
     }
     require(RecordFile::serialize(again) == written,
@@ -179,10 +179,11 @@ void checkListFile(QByteArrayView input)
             QStringLiteral("%1 then %2").arg(loaded.count()).arg(again.count()));
 
     bool exact = clean;
-    for (int i = 1; i < loaded.Next(); ++i) {
-        require(again.at(i) == throughCodePage(loaded.at(i)),
-                "each name reads back as the code page holds it", QString::number(i));
-        exact = exact && Cp950::canEncode(loaded.at(i));
+    for (qsizetype i = 0; i < loaded.names().size(); ++i) {
+        const QString& name = loaded.names().at(i);
+        require(again.names().at(i) == throughCodePage(name),
+                "each name reads back as the code page holds it", QString::number(i + 1));
+        exact = exact && Cp950::canEncode(name);
     }
     if (exact)
         require(again.names() == loaded.names(), "clean text reads back exactly");

@@ -1,10 +1,10 @@
 #include "FolderSnapshot.h"
 #include "ProgramFolder.h"
 #include "RecordSamples.h"
-#include "platform/Cp950.h"
-#include "platform/FolderLock.h"
 #include "store/DataStore.h"
 #include "store/RecordVersions.h"
+#include "system/Cp950.h"
+#include "system/FolderLock.h"
 
 #include <QFile>
 #include <QProcess>
@@ -42,8 +42,8 @@ TEST(AbruptEnd, TerminationSignalSavesAsAClose)
 {
     ProgramFolder folder;
     const QByteArray records = recordFileOf(sampleRecords(25));
-    folder.write(DataStore::RecordFileName, records);
-    const quint64 before = folder.inode(DataStore::RecordFileName);
+    folder.write(DataFiles::Records, records);
+    const quint64 before = folder.inode(DataFiles::Records);
 
     QProcess program;
     ASSERT_TRUE(folder.startAndWaitUntilUp(program)) << outputOf(program);
@@ -58,8 +58,8 @@ TEST(AbruptEnd, TerminationSignalSavesAsAClose)
     EXPECT_FALSE(folder.dataFiles().contains(FolderLock::FileName)) << "the lock file was left";
 
     // Written anew, with the records it started with.
-    EXPECT_NE(folder.inode(DataStore::RecordFileName), before);
-    EXPECT_TRUE(folder.read(DataStore::RecordFileName) == records);
+    EXPECT_NE(folder.inode(DataFiles::Records), before);
+    EXPECT_TRUE(folder.read(DataFiles::Records) == records);
     for (const char* key : {"WinState", "Option1", "Option2", "Combo1", "LW1", "LW8"})
         EXPECT_FALSE(folder.setting(QString::fromLatin1(key)).isNull()) << key;
     EXPECT_EQ(folder.setting(QStringLiteral("LW1")), QStringLiteral("1350"));
@@ -74,22 +74,21 @@ TEST(AbruptEnd, TerminationSignalWritesFirstAndTellsOnTheStandardError)
     ProgramFolder folder;
     const QList<LoanRecord> records = sampleRecords(25);
     // A form the save would change, so that a save that went through shows.
-    folder.write(DataStore::RecordFileName, unquotedRecordFileOf(records));
+    folder.write(DataFiles::Records, unquotedRecordFileOf(records));
 
     QProcess program;
     ASSERT_TRUE(folder.startAndWaitUntilUp(program)) << outputOf(program);
     const QByteArray outside = recordFileOf(sampleRecords(3));
-    folder.write(DataStore::RecordFileName, outside);
+    folder.write(DataFiles::Records, outside);
     ::kill(static_cast<pid_t>(program.processId()), SIGTERM);
     const bool ended = program.waitForFinished(kEndMs);
     const QString said = QString::fromUtf8(program.readAllStandardError());
     stop(program);
     ASSERT_TRUE(ended) << "still running after SIGTERM";
     EXPECT_EQ(program.exitCode(), 0);
-    EXPECT_TRUE(folder.read(DataStore::RecordFileName) == recordFileOf(records));
-    EXPECT_TRUE(folder.read(DataStore::RecordFileName + ".bak") == outside);
-    EXPECT_TRUE(said.contains(folder.path(DataStore::RecordFileName) + ".bak"))
-        << said.toStdString();
+    EXPECT_TRUE(folder.read(DataFiles::Records) == recordFileOf(records));
+    EXPECT_TRUE(folder.read(DataFiles::Records + ".bak") == outside);
+    EXPECT_TRUE(said.contains(folder.path(DataFiles::Records) + ".bak")) << said.toStdString();
 }
 
 // The system ends the program half-way through the record file, at the file-size limit: the
@@ -101,7 +100,7 @@ TEST(AbruptEnd, StoppedHalfWayThroughTheSaveLeavesThePreviousFileWhole)
     const QList<LoanRecord> records = sampleRecords(200);
     // A form the save would change, so that a save that went through cannot pass for none.
     const QByteArray previous = unquotedRecordFileOf(records);
-    folder.write(DataStore::RecordFileName, previous);
+    folder.write(DataFiles::Records, previous);
     // No earlier version can be kept (a file stands where its folder would), so that the limit
     // stops the save itself rather than the copy made before it.
     folder.write(RecordVersions::FolderName, {});
@@ -122,10 +121,10 @@ TEST(AbruptEnd, StoppedHalfWayThroughTheSaveLeavesThePreviousFileWhole)
     EXPECT_EQ(program.exitStatus(), QProcess::CrashExit) << "the save was not stopped";
     EXPECT_EQ(program.exitCode(), SIGXFSZ) << "ended by another signal than the file-size limit's";
 
-    EXPECT_TRUE(folder.read(DataStore::RecordFileName) == previous);
+    EXPECT_TRUE(folder.read(DataFiles::Records) == previous);
     // The lock of the stopped copy stays behind; the next run takes it over.
-    EXPECT_EQ(folder.dataFiles(), QStringList({FolderLock::FileName, DataStore::RecordFileName,
-                                               RecordVersions::FolderName}))
+    EXPECT_EQ(folder.dataFiles(),
+              QStringList({FolderLock::FileName, DataFiles::Records, RecordVersions::FolderName}))
         << "no half-written file is left behind";
 
     // The next run reads the previous file and saves its records in full.
@@ -134,14 +133,14 @@ TEST(AbruptEnd, StoppedHalfWayThroughTheSaveLeavesThePreviousFileWhole)
     ::kill(static_cast<pid_t>(again.processId()), SIGTERM);
     EXPECT_TRUE(again.waitForFinished(kEndMs));
     stop(again);
-    EXPECT_TRUE(folder.read(DataStore::RecordFileName) == recordFileOf(records));
+    EXPECT_TRUE(folder.read(DataFiles::Records) == recordFileOf(records));
 }
 
 // Two copies on one folder would each write their own records over the other's at the close.
 TEST(AbruptEnd, ASecondCopyOnTheSameFolderEndsWithoutReadingOrWritingAFile)
 {
     ProgramFolder folder;
-    folder.write(DataStore::RecordFileName, recordFileOf(sampleRecords(5)));
+    folder.write(DataFiles::Records, recordFileOf(sampleRecords(5)));
     QProcess first;
     ASSERT_TRUE(folder.startAndWaitUntilUp(first)) << outputOf(first);
     const FolderSnapshot before = snapshotOf(folder.path({}));

@@ -1,8 +1,8 @@
 #include "PeakMemory.h"
 #include "RecordSamples.h"
-#include "platform/Cp950.h"
-#include "platform/MessageBox.h"
 #include "support/WindowHarness.h"
+#include "system/Cp950.h"
+#include "ui/widgets/MessageBox.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -75,25 +75,24 @@ qint64 peakGrowth(const std::function<void()>& load)
 TEST(BigInputs, FullTableOfLongFieldsLoadsInMemoryProportionalToTheFile)
 {
     TempAppDir app;
-    const qint64 size =
-        writeLines(app.path(DataStore::RecordFileName), RecordTable::Capacity, [](int n) {
-            LoanRecord r = sampleRecord(n);
-            r.Content = longText(n);
-            return recordLine(r);
-        });
+    const qint64 size = writeLines(app.path(DataFiles::Records), RecordTable::Capacity, [](int n) {
+        LoanRecord r = sampleRecord(n);
+        r.Content = longText(n);
+        return recordLine(r);
+    });
     DataStore store(app.dir());
     QElapsedTimer clock;
     clock.start();
     QList<FileProblem> problems;
-    const qint64 growth = peakGrowth([&] { problems = store.MainDataInit(); });
+    const qint64 growth = peakGrowth([&] { problems = store.loadRecords(); });
     EXPECT_LT(clock.elapsed(), kHangMilliseconds);
     EXPECT_TRUE(problems.isEmpty()) << problems.value(0).file.toStdString();
-    ASSERT_EQ(store.records.count(), RecordTable::Capacity);
+    ASSERT_EQ(store.records().count(), RecordTable::Capacity);
     for (int n = 1; n <= RecordTable::Capacity; n += 997) {
-        EXPECT_EQ(store.records[n].Content, longText(n)) << n;
-        EXPECT_EQ(store.records[n].Borrower, sampleRecord(n).Borrower) << n;
+        EXPECT_EQ(store.records()[n].Content, longText(n)) << n;
+        EXPECT_EQ(store.records()[n].Borrower, sampleRecord(n).Borrower) << n;
     }
-    EXPECT_EQ(store.records[RecordTable::Capacity].Status,
+    EXPECT_EQ(store.records()[RecordTable::Capacity].Status,
               sampleRecord(RecordTable::Capacity).Status);
     EXPECT_LT(growth, kMemoryPerFileByte * size + kMemorySlack)
         << "file " << size / MiB << " MiB, peak grew by " << growth / MiB << " MiB";
@@ -108,18 +107,18 @@ TEST(BigInputs, RecordsWithEveryFieldLongLoadAndSaveUnchanged)
             r.field(f) = longText(n + f);
         return r;
     };
-    writeLines(app.path(DataStore::RecordFileName), kWideRecords,
+    writeLines(app.path(DataFiles::Records), kWideRecords,
                [&](int n) { return recordLine(wide(n)); });
-    const QByteArray bytes = app.read(DataStore::RecordFileName);
+    const QByteArray bytes = app.read(DataFiles::Records);
     DataStore store(app.dir());
-    EXPECT_TRUE(store.MainDataInit().isEmpty());
-    ASSERT_EQ(store.records.count(), kWideRecords);
+    EXPECT_TRUE(store.loadRecords().isEmpty());
+    ASSERT_EQ(store.records().count(), kWideRecords);
     for (int n = 1; n <= kWideRecords; n += 33)
-        EXPECT_EQ(store.records[n], wide(n)) << n;
+        EXPECT_EQ(store.records()[n], wide(n)) << n;
 
     QString error;
-    ASSERT_TRUE(store.MainDataClose(&error)) << error.toStdString();
-    EXPECT_TRUE(app.read(DataStore::RecordFileName) == bytes);
+    ASSERT_TRUE(store.saveRecords(&error)) << error.toStdString();
+    EXPECT_TRUE(app.read(DataFiles::Records) == bytes);
 }
 
 TEST(BigInputs, MillionLineRecordFileKeepsTheFirstTenThousand)
@@ -129,18 +128,18 @@ TEST(BigInputs, MillionLineRecordFileKeepsTheFirstTenThousand)
     QList<QByteArray> lines;
     for (int n = 1; n <= RecordTable::Capacity; ++n)
         lines.append(recordLine(sampleRecord(n)));
-    const qint64 size = writeLines(h.dir().path(DataStore::RecordFileName), kMillion,
+    const qint64 size = writeLines(h.dir().path(DataFiles::Records), kMillion,
                                    [&](int n) { return lines[(n - 1) % lines.size()]; });
     QElapsedTimer clock;
     clock.start();
     const qint64 growth = peakGrowth([&] { h.start(); });
     EXPECT_LT(clock.elapsed(), kHangMilliseconds);
     EXPECT_EQ(h.rows(), RecordTable::Capacity);
-    EXPECT_EQ(h.store().records[RecordTable::Capacity], sampleRecord(RecordTable::Capacity));
+    EXPECT_EQ(h.store().records()[RecordTable::Capacity], sampleRecord(RecordTable::Capacity));
     ASSERT_EQ(MessageBox::history().size(), 1);
-    EXPECT_TRUE(MessageBox::history()[0].text.contains(h.dir().path(DataStore::RecordFileName)));
+    EXPECT_TRUE(MessageBox::history()[0].text.contains(h.dir().path(DataFiles::Records)));
     // The whole file is kept beside it before the shorter one is written at the close.
-    const QString copy = DataStore::RecordFileName + QStringLiteral(".bak");
+    const QString copy = DataFiles::Records + QStringLiteral(".bak");
     EXPECT_EQ(QFileInfo(h.dir().path(copy)).size(), size);
     EXPECT_LT(growth, kMemoryPerFileByte * size + kMemorySlack)
         << "file " << size / MiB << " MiB, peak grew by " << growth / MiB << " MiB";
@@ -149,17 +148,17 @@ TEST(BigInputs, MillionLineRecordFileKeepsTheFirstTenThousand)
 TEST(BigInputs, MillionLineListFileKeepsWhatTheListHolds)
 {
     TempAppDir app;
-    writeLines(app.path(DataStore::AffairFileName), kMillion,
+    writeLines(app.path(DataFiles::Items), kMillion,
                [](int n) { return big5(QStringLiteral("\"物品%1\"\r\n").arg(n)); });
     DataStore store(app.dir());
     QElapsedTimer clock;
     clock.start();
-    const QList<FileProblem> problems = store.loadList(store.AffairList, DataStore::AffairFileName);
+    const QList<FileProblem> problems = store.loadList(store.lists().items, DataFiles::Items);
     EXPECT_LT(clock.elapsed(), kHangMilliseconds);
     ASSERT_EQ(problems.size(), 1);
     EXPECT_EQ(problems[0].kind, FileProblem::Kind::TooMany);
-    EXPECT_EQ(store.AffairList.count(), store.AffairList.capacity());
-    EXPECT_EQ(store.AffairList.at(2500), QStringLiteral("物品2500"));
+    EXPECT_EQ(store.lists().items.count(), store.lists().items.capacity());
+    EXPECT_EQ(store.lists().items.names().last(), QStringLiteral("物品2500"));
 }
 
 // Empty lines between records are no records; a long run of them before the last record must be
@@ -172,15 +171,15 @@ TEST(BigInputs, MillionEmptyLinesBeforeARecordLoadWithoutAHang)
     for (int n = 0; n < kMillion; ++n)
         bytes += "\r\n";
     bytes += recordLine(sampleRecord(1));
-    app.write(DataStore::RecordFileName, bytes);
+    app.write(DataFiles::Records, bytes);
     DataStore store(app.dir());
     QElapsedTimer clock;
     clock.start();
-    const QList<FileProblem> problems = store.MainDataInit();
+    const QList<FileProblem> problems = store.loadRecords();
     // Read once this takes a fraction of a second; read again for every record, minutes.
     EXPECT_LT(clock.elapsed(), 10 * 1000);
-    ASSERT_EQ(store.records.count(), 1);
-    EXPECT_EQ(store.records[1], sampleRecord(1));
+    ASSERT_EQ(store.records().count(), 1);
+    EXPECT_EQ(store.records()[1], sampleRecord(1));
     ASSERT_EQ(problems.size(), 1);
     EXPECT_EQ(problems[0].lines, QList<qsizetype>{1});
 }

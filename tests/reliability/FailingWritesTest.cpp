@@ -2,13 +2,13 @@
 #include "FolderSnapshot.h"
 #include "RecordSamples.h"
 #include "SmallDisk.h"
-#include "platform/FileSystem.h"
-#include "platform/MessageBox.h"
-#include "platform/Modal.h"
 #include "store/RecordFile.h"
 #include "store/RecordVersions.h"
 #include "support/Dialogs.h"
 #include "support/WindowHarness.h"
+#include "system/FileSystem.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/Modal.h"
 
 #include <QDialog>
 #include <QFile>
@@ -42,7 +42,7 @@ QList<MessageBox::Shown> warnings()
 QList<LoanRecord> recordsOf(const RecordTable& table)
 {
     QList<LoanRecord> records;
-    for (int i = 1; i < table.RecordNext(); ++i)
+    for (int i : table.filledSlots())
         records.append(table[i]);
     return records;
 }
@@ -73,8 +73,8 @@ TEST(FailingWrites, RecordFileAtCloseKeepsThePreviousFileAndTheRecords)
     WindowHarness h;
     h.writeRecordFile(sampleRecords(40));
     auto& f = h.start();
-    h.store().recordRegister.append(sampleRecord(41));
-    const QList<LoanRecord> inMemory = recordsOf(h.store().records);
+    h.store().recordRegister().append(sampleRecord(41));
+    const QList<LoanRecord> inMemory = recordsOf(h.store().records());
     const FolderSnapshot before = snapshotOf(h.dir().dir());
     {
         FileSizeLimit full(kRoomOnDisk);
@@ -86,16 +86,15 @@ TEST(FailingWrites, RecordFileAtCloseKeepsThePreviousFileAndTheRecords)
     ASSERT_EQ(shown.size(), 2) << "one box for the failed write, one for the failed retry";
     for (const MessageBox::Shown& box : shown) {
         EXPECT_EQ(box.title, MessageBox::WarningTitle);
-        EXPECT_TRUE(box.text.contains(h.dir().path(DataStore::RecordFileName)))
-            << box.text.toStdString();
+        EXPECT_TRUE(box.text.contains(h.dir().path(DataFiles::Records))) << box.text.toStdString();
     }
     EXPECT_FALSE(f.hasShutDown());
     EXPECT_EQ(withoutVersions(snapshotOf(h.dir().dir())), before);
-    EXPECT_EQ(recordsOf(h.store().records), inMemory);
+    EXPECT_EQ(recordsOf(h.store().records()), inMemory);
 
     // With room on the disk again the same close writes everything.
     EXPECT_TRUE(f.close());
-    EXPECT_EQ(h.dir().read(DataStore::RecordFileName), recordFileOf(inMemory));
+    EXPECT_EQ(h.dir().read(DataFiles::Records), recordFileOf(inMemory));
 }
 
 TEST(FailingWrites, RecordFileGivenUpAtCloseStaysAsItWas)
@@ -103,7 +102,7 @@ TEST(FailingWrites, RecordFileGivenUpAtCloseStaysAsItWas)
     WindowHarness h;
     h.writeRecordFile(sampleRecords(40));
     auto& f = h.start();
-    h.store().recordRegister.removeReturned();
+    h.store().recordRegister().removeReturned();
     const FolderSnapshot before = snapshotOf(h.dir().dir());
     {
         FileSizeLimit full(kRoomOnDisk);
@@ -124,7 +123,7 @@ TEST(FailingWrites, LegacyConversionKeepsTheLegacyFileAndItsRecords)
         bytes += big5(QStringLiteral("\"%1\",\"%2\",\"%3\",\"%4\",\"%5\",\"%6\"\r\n")
                           .arg(r.Date, r.Direction, r.Category, r.Borrower, r.Content, r.Status));
     }
-    h.dir().write(DataStore::LegacyFileName, bytes);
+    h.dir().write(DataFiles::LegacyRecords, bytes);
     const FolderSnapshot before = snapshotOf(h.dir().dir());
     {
         FileSizeLimit full(kRoomOnDisk);
@@ -133,7 +132,7 @@ TEST(FailingWrites, LegacyConversionKeepsTheLegacyFileAndItsRecords)
     // Not converted: no record file, no kept copy, the legacy file as it was.
     EXPECT_EQ(snapshotOf(h.dir().dir()), before);
     ASSERT_EQ(warnings().size(), 1);
-    EXPECT_TRUE(warnings()[0].text.contains(h.dir().path(DataStore::RecordFileName)))
+    EXPECT_TRUE(warnings()[0].text.contains(h.dir().path(DataFiles::Records)))
         << warnings()[0].text.toStdString();
 
     QList<LoanRecord> expected = legacy;
@@ -141,13 +140,13 @@ TEST(FailingWrites, LegacyConversionKeepsTheLegacyFileAndItsRecords)
         r.Amount.clear();
         r.DueDate.clear();
     }
-    EXPECT_EQ(recordsOf(h.store().records), expected);
+    EXPECT_EQ(recordsOf(h.store().records()), expected);
     EXPECT_EQ(h.rows(), legacy.size());
 
     // The records reach the record file at the next close that can write it.
     EXPECT_TRUE(h.window().close());
-    EXPECT_EQ(h.dir().read(DataStore::RecordFileName), recordFileOf(expected));
-    EXPECT_EQ(h.dir().read(DataStore::LegacyFileName), bytes);
+    EXPECT_EQ(h.dir().read(DataFiles::Records), recordFileOf(expected));
+    EXPECT_EQ(h.dir().read(DataFiles::LegacyRecords), bytes);
 }
 
 // A disk with room for the save but not for a copy of the file it replaces as well: the earlier
@@ -188,7 +187,7 @@ TEST(FailingWrites, TheEarlierVersionNeverTakesTheRoomTheSaveNeeds)
                 ::mount(QFile::encodeName(disk + "/apart").constData(),
                         QFile::encodeName(versions).constData(), nullptr, MS_BIND, nullptr);
             }
-            QFile file(appDir + DataStore::RecordFileName);
+            QFile file(appDir + DataFiles::Records);
             if (!file.open(QIODevice::WriteOnly) || file.write(recordFileOf(previous)) < 0)
                 return QStringLiteral("cannot write the record file");
             file.close();
@@ -197,11 +196,11 @@ TEST(FailingWrites, TheEarlierVersionNeverTakesTheRoomTheSaveNeeds)
                                   filler.write(QByteArray(4 * kPage, 'x')) < 0 || !filler.flush()))
                 return QStringLiteral("cannot fill the disk");
             DataStore store(appDir);
-            store.MainDataInit();
-            store.recordRegister.append(sampleRecord(301));
+            store.loadRecords();
+            store.recordRegister().append(sampleRecord(301));
             QStringList saves;
             QString error;
-            while (!store.MainDataClose(&error) && saves.size() < 3) {
+            while (!store.saveRecords(&error) && saves.size() < 3) {
                 saves.append(error);
                 filler.remove(); // the user makes room, then chooses 重試
             }
@@ -215,7 +214,7 @@ TEST(FailingWrites, TheEarlierVersionNeverTakesTheRoomTheSaveNeeds)
                                 : name);
             }
             if (!file.open(QIODevice::ReadOnly) ||
-                file.readAll() != RecordFile::serialize(store.records))
+                file.readAll() != RecordFile::serialize(store.records()))
                 return QStringLiteral("the records were not saved");
             return QStringLiteral("saves: %1; versions: %2; told: %3")
                 .arg(saves.join(QStringLiteral(", ")))
@@ -230,15 +229,15 @@ struct ListCase
 {
     const char* command;
     QString fileName;
-    NameList DataStore::*list;
+    NameList ReferenceLists::*list;
 };
 
 TEST(FailingWrites, ListFileAtDoneKeepsThePreviousFileAndTheNewList)
 {
     const QList<ListCase> cases{
-        {"Set_Type", DataStore::TypeFileName, &DataStore::TypeList},
-        {"Set_Affair", DataStore::AffairFileName, &DataStore::AffairList},
-        {"Set_Borrower", DataStore::BorrowerFileName, &DataStore::BorrowerList}};
+        {MainMenuItems::editCategories, DataFiles::Categories, &ReferenceLists::categories},
+        {MainMenuItems::editItems, DataFiles::Items, &ReferenceLists::items},
+        {MainMenuItems::editBorrowers, DataFiles::Borrowers, &ReferenceLists::borrowers}};
     for (const ListCase& c : cases) {
         SCOPED_TRACE(c.fileName.toStdString());
         MessageBox::clearHistory();
@@ -254,9 +253,9 @@ TEST(FailingWrites, ListFileAtDoneKeepsThePreviousFileAndTheNewList)
         Modal::setNextHandler([&](QDialog& editor) {
             opened = true;
             MessageBox::setNextInput(QStringLiteral("新名稱"));
-            clickButton(editor, "Command2");
+            clickButton(editor, ListEditorControls::addButton);
             FileSizeLimit full(kRoomOnDisk);
-            clickButton(editor, "Command1");
+            clickButton(editor, ListEditorControls::doneButton);
         });
         h.trigger(c.command);
         ASSERT_TRUE(opened);
@@ -266,7 +265,8 @@ TEST(FailingWrites, ListFileAtDoneKeepsThePreviousFileAndTheNewList)
             warnings()[0].text.contains(h.dir().path(c.fileName) + QStringLiteral("（檔案太大）")))
             << warnings()[0].text.toStdString();
         EXPECT_EQ(snapshotOf(h.dir().dir()), before);
-        EXPECT_EQ((h.store().*c.list).names(), names + QStringList{QStringLiteral("新名稱")});
+        EXPECT_EQ((h.store().lists().*c.list).names(),
+                  names + QStringList{QStringLiteral("新名稱")});
     }
 }
 
@@ -275,17 +275,17 @@ TEST(FailingWrites, ExportKeepsTheEarlierExportAndTheList)
     WindowHarness h;
     h.writeRecordFile(sampleRecords(30));
     h.start();
-    h.trigger("Date_Export");
+    h.trigger(MainMenuItems::exportShown);
     const QString exportFile = Texts::All + QStringLiteral(".csv");
     ASSERT_FALSE(h.dir().read(exportFile).isEmpty());
 
-    h.store().recordRegister.append(sampleRecord(31));
+    h.store().recordRegister().append(sampleRecord(31));
     const int rows = h.rows();
     const FolderSnapshot before = snapshotOf(h.dir().dir());
     MessageBox::clearHistory();
     {
         FileSizeLimit full(kRoomOnDisk);
-        h.trigger("Date_Export");
+        h.trigger(MainMenuItems::exportShown);
     }
     ASSERT_EQ(MessageBox::history().size(), 1) << "the failure, and no completion message";
     const MessageBox::Shown& box = MessageBox::history()[0];
@@ -293,7 +293,7 @@ TEST(FailingWrites, ExportKeepsTheEarlierExportAndTheList)
     EXPECT_TRUE(box.text.contains(h.dir().path(exportFile))) << box.text.toStdString();
     EXPECT_EQ(snapshotOf(h.dir().dir()), before);
     EXPECT_EQ(h.rows(), rows);
-    EXPECT_EQ(h.store().records.count(), 31);
+    EXPECT_EQ(h.store().records().count(), 31);
 }
 
 // A file that would not be written back the same, whose copy cannot be made: the user is told
@@ -302,11 +302,11 @@ TEST(FailingWrites, FilesWithoutTheirCopyAreWrittenOverOnlyWithConsent)
 {
     WindowHarness h;
     const QByteArray records = recordFileOf(sampleRecords(20));
-    h.dir().write(DataStore::RecordFileName, records + "\r\n" + records);
+    h.dir().write(DataFiles::Records, records + "\r\n" + records);
     QStringList names;
     for (int i = 1; i <= 501; ++i)
         names.append(QStringLiteral("名稱%1").arg(i));
-    h.writeListFile(DataStore::BorrowerFileName, names);
+    h.writeListFile(DataFiles::Borrowers, names);
     {
         FileSizeLimit full(kRoomOnDisk);
         h.start();
@@ -317,12 +317,13 @@ TEST(FailingWrites, FilesWithoutTheirCopyAreWrittenOverOnlyWithConsent)
             << box.text.toStdString();
     const FolderSnapshot before = snapshotOf(h.dir().dir());
     MessageBox::clearHistory();
-    Modal::setNextHandler([](QDialog& editor) { clickButton(editor, "Command1"); });
-    h.trigger("Set_Borrower");
+    Modal::setNextHandler(
+        [](QDialog& editor) { clickButton(editor, ListEditorControls::doneButton); });
+    h.trigger(MainMenuItems::editBorrowers);
     EXPECT_TRUE(h.window().close());
     ASSERT_EQ(warnings().size(), 2);
-    EXPECT_TRUE(warnings()[0].text.contains(h.dir().path(DataStore::BorrowerFileName)));
-    EXPECT_TRUE(warnings()[1].text.contains(h.dir().path(DataStore::RecordFileName)));
+    EXPECT_TRUE(warnings()[0].text.contains(h.dir().path(DataFiles::Borrowers)));
+    EXPECT_TRUE(warnings()[1].text.contains(h.dir().path(DataFiles::Records)));
     EXPECT_EQ(snapshotOf(h.dir().dir()), before);
 }
 
@@ -331,8 +332,8 @@ TEST(FailingWrites, FilesWithoutTheirCopyAreWrittenOverOnlyWithConsent)
 TEST(FailingWrites, ReadOnlyFolderGetsTheFileWrittenInPlaceOrLeftWhole)
 {
     TempAppDir app;
-    const QString file = app.path(DataStore::TypeFileName);
-    app.write(DataStore::TypeFileName, "previous");
+    const QString file = app.path(DataFiles::Categories);
+    app.write(DataFiles::Categories, "previous");
     const QByteArray folder = QFile::encodeName(app.dir());
     ASSERT_EQ(::chmod(QFile::encodeName(app.dir() + QStringLiteral("..")), 0755), 0);
     ASSERT_EQ(::chmod(folder, 0555), 0);
@@ -350,7 +351,7 @@ TEST(FailingWrites, ReadOnlyFolderGetsTheFileWrittenInPlaceOrLeftWhole)
                FileSystem::writeAll(file, "new", &error);
     }));
     ::chmod(folder, 0755);
-    EXPECT_EQ(snapshotOf(app.dir()), (FolderSnapshot{{DataStore::TypeFileName, "new"}}));
+    EXPECT_EQ(snapshotOf(app.dir()), (FolderSnapshot{{DataFiles::Categories, "new"}}));
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "platform/FolderLock.h"
+#include "system/FolderLock.h"
 #include "ProgramFolder.h"
 #include "RecordSamples.h"
 #include "store/DataStore.h"
@@ -177,7 +177,7 @@ TEST(FolderLock, ANamedPipeWhereTheProgramKeepsAFileBlocksNeitherTheStartNorTheE
         SCOPED_TRACE(c.what);
         ProgramFolder folder;
         const QByteArray records = recordFileOf(sampleRecords(3));
-        folder.write(DataStore::RecordFileName, records);
+        folder.write(DataFiles::Records, records);
         const QString pipe = c.pipe(folder);
         QDir().mkpath(QFileInfo(pipe).path());
         ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
@@ -197,7 +197,7 @@ TEST(FolderLock, ANamedPipeWhereTheProgramKeepsAFileBlocksNeitherTheStartNorTheE
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(program.exitCode(), 0) << said.toStdString();
         EXPECT_EQ(said.contains(QStringLiteral("無法儲存設定到")), c.settingsUnsaved);
-        EXPECT_TRUE(folder.read(DataStore::RecordFileName) == records);
+        EXPECT_TRUE(folder.read(DataFiles::Records) == records);
         EXPECT_FALSE(folder.dataFiles().contains(FolderLock::FileName));
     }
 }

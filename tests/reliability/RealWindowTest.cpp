@@ -1,7 +1,7 @@
 #include "ProgramFolder.h"
 #include "RecordSamples.h"
-#include "platform/FolderLock.h"
 #include "store/DataStore.h"
+#include "system/FolderLock.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,13 +52,13 @@ TEST(RealWindow, ClosedThroughTheWindowManagerItSavesLikeTheUsersClose)
 {
     ProgramFolder folder;
     const QByteArray records = recordFileOf(sampleRecords(12));
-    folder.write(DataStore::RecordFileName, records);
-    const quint64 before = folder.inode(DataStore::RecordFileName);
+    folder.write(DataFiles::Records, records);
+    const quint64 before = folder.inode(DataFiles::Records);
 
     ASSERT_NO_FATAL_FAILURE(runAndCloseThroughTheWindowManager(folder));
 
-    EXPECT_NE(folder.inode(DataStore::RecordFileName), before) << "the record file was not saved";
-    EXPECT_TRUE(folder.read(DataStore::RecordFileName) == records);
+    EXPECT_NE(folder.inode(DataFiles::Records), before) << "the record file was not saved";
+    EXPECT_TRUE(folder.read(DataFiles::Records) == records);
     EXPECT_FALSE(folder.dataFiles().contains(FolderLock::FileName)) << "the lock file was left";
     // A first run starts maximized, and a maximized window stores no position.
     EXPECT_EQ(folder.setting(QStringLiteral("WinState")), QStringLiteral("2"));

@@ -1,6 +1,6 @@
 #include "FileSizeLimit.h"
-#include "platform/MessageBox.h"
 #include "support/WindowHarness.h"
+#include "ui/widgets/MessageBox.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -44,16 +44,14 @@ void normalWindow(WindowHarness& h)
 
 void twoCategories(WindowHarness& h)
 {
-    h.writeListFile(DataStore::TypeFileName, {QStringLiteral("書籍"), QStringLiteral("工具")});
+    h.writeListFile(DataFiles::Categories, {QStringLiteral("書籍"), QStringLiteral("工具")});
 }
 
 QString checkedFonts(WindowHarness& h)
 {
     QString text = QString::number(h.list()->font().pointSize()) + u':';
     for (int size = 9; size <= 16; ++size) {
-        const QByteArray item =
-            QStringLiteral("View_Font%1").arg(size, 2, 10, QLatin1Char('0')).toLatin1();
-        if (h.isChecked(item.constData()))
+        if (h.isChecked(MainMenuItems::fontSize(size)))
             text += QString::number(size) + u' ';
     }
     return text;
@@ -164,7 +162,7 @@ TEST(StoredSettings, ASettingsFileOfOtherBytesIsWrittenOverAndOnlyAFailedWriteIs
         writeOtherBytes();
         h.rereadSettings();
         auto& w = h.start();
-        h.click("Option1_2");
+        h.click(MainWindowControls::directionBorrowedIn);
         writeOtherBytes();
         {
             // Less than the settings take; the empty register's record file fits.
@@ -191,7 +189,7 @@ TEST(StoredSettings, ASettingsFileThatIsNoFileIsToldOnceAtTheStart)
     ASSERT_TRUE(QDir().mkpath(file));
     h.rereadSettings();
     auto& w = h.start();
-    h.trigger("View_Font12");
+    h.trigger(MainMenuItems::fontSize(12));
     EXPECT_TRUE(w.close());
     ASSERT_EQ(MessageBox::history().size(), 1);
     EXPECT_EQ(MessageBox::history()[0].text,

@@ -1,8 +1,8 @@
 #include "store/DataStore.h"
-#include "platform/FileSystem.h"
 #include "store/RecordVersions.h"
 #include "store/Samples.h"
 #include "support/TestSupport.h"
+#include "system/FileSystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -43,24 +43,24 @@ TEST_F(DataStoreTest, SavingUnchangedGivesTheSameBytes)
     const QByteArray bytes =
         line(sample(1)) +
         big5("\"2026/2/1\",\"借入\",\"\",\"許功蓋€碁\",\"a,b\r\nc\",\"\",\"\",\"\"\r\n");
-    app.write(DataStore::RecordFileName, bytes);
-    ASSERT_TRUE(store.MainDataInit().isEmpty());
-    EXPECT_EQ(store.records.count(), 2);
-    EXPECT_EQ(store.records[2].Content, "a,b\r\nc");
-    app.write(DataStore::RecordFileName, {});
+    app.write(DataFiles::Records, bytes);
+    ASSERT_TRUE(store.loadRecords().isEmpty());
+    EXPECT_EQ(store.records().count(), 2);
+    EXPECT_EQ(store.records()[2].Content, "a,b\r\nc");
+    app.write(DataFiles::Records, {});
     QString error;
-    ASSERT_TRUE(store.MainDataClose(&error)) << error.toStdString();
-    EXPECT_EQ(app.read(DataStore::RecordFileName), bytes);
+    ASSERT_TRUE(store.saveRecords(&error)) << error.toStdString();
+    EXPECT_EQ(app.read(DataFiles::Records), bytes);
 }
 
 TEST_F(DataStoreTest, NoFileGivesAnEmptyRegister)
 {
-    EXPECT_TRUE(store.MainDataInit().isEmpty());
-    EXPECT_EQ(store.records.RecordNext(), 1);
+    EXPECT_TRUE(store.loadRecords().isEmpty());
+    EXPECT_EQ(store.records().count(), 0);
     QString error;
-    ASSERT_TRUE(store.MainDataClose(&error));
-    EXPECT_TRUE(app.exists(DataStore::RecordFileName));
-    EXPECT_TRUE(app.read(DataStore::RecordFileName).isEmpty());
+    ASSERT_TRUE(store.saveRecords(&error));
+    EXPECT_TRUE(app.exists(DataFiles::Records));
+    EXPECT_TRUE(app.read(DataFiles::Records).isEmpty());
 }
 
 TEST_F(DataStoreTest, TooManyRecordsKeepsTheFirstAndOneCopyForAllProblems)
@@ -68,8 +68,8 @@ TEST_F(DataStoreTest, TooManyRecordsKeepsTheFirstAndOneCopyForAllProblems)
     QByteArray bytes = "\r\n";
     for (int i = 1; i <= RecordTable::Capacity + 1; ++i)
         bytes += line(sample(i));
-    app.write(DataStore::RecordFileName, bytes);
-    const QList<FileProblem> problems = store.MainDataInit();
+    app.write(DataFiles::Records, bytes);
+    const QList<FileProblem> problems = store.loadRecords();
     ASSERT_EQ(problems.size(), 2);
     EXPECT_EQ(problems[0].kind, Kind::Damaged);
     EXPECT_EQ(problems[1].kind, Kind::TooMany);
@@ -78,8 +78,8 @@ TEST_F(DataStoreTest, TooManyRecordsKeepsTheFirstAndOneCopyForAllProblems)
     EXPECT_EQ(problems[1].copy, app.path("Main1.csv.bak"));
     EXPECT_EQ(app.read("Main1.csv.bak"), bytes);
     EXPECT_FALSE(app.exists("Main1.csv.bak2"));
-    EXPECT_EQ(store.records.count(), RecordTable::Capacity);
-    EXPECT_EQ(store.records[RecordTable::Capacity], sample(RecordTable::Capacity));
+    EXPECT_EQ(store.records().count(), RecordTable::Capacity);
+    EXPECT_EQ(store.records()[RecordTable::Capacity], sample(RecordTable::Capacity));
 }
 
 // The records after a damaged line read as they are; the user learns the line; the original is
@@ -107,19 +107,19 @@ TEST_F(DataStoreTest, DamagedLineLeavesTheOtherRecordsAndTheFileIsKept)
         for (int n = 1; n <= c.count; ++n)
             bytes += n == c.at ? big5(Cp950::decode(line(sample(n))).replace(c.from, c.to))
                                : line(sample(n));
-        dir.write(DataStore::RecordFileName, bytes);
+        dir.write(DataFiles::Records, bytes);
         DataStore other(dir.dir());
-        const QList<FileProblem> problems = other.MainDataInit();
+        const QList<FileProblem> problems = other.loadRecords();
         ASSERT_EQ(problems.size(), 1) << c.name;
         EXPECT_EQ(problems[0].kind, Kind::Damaged) << c.name;
         EXPECT_EQ(problems[0].lines, QList<qsizetype>{c.line}) << c.name;
         EXPECT_EQ(dir.read("Main1.csv.bak"), bytes) << c.name;
-        ASSERT_EQ(other.records.count(), c.count) << c.name;
+        ASSERT_EQ(other.records().count(), c.count) << c.name;
         for (int n = 1; n <= c.count; ++n) {
             LoanRecord expected = sample(n);
             if (n == c.at && c.to.isEmpty())
                 expected.Status.clear();
-            EXPECT_EQ(other.records[n], expected) << c.name << ", record " << n;
+            EXPECT_EQ(other.records()[n], expected) << c.name << ", record " << n;
         }
     }
 }
@@ -127,21 +127,21 @@ TEST_F(DataStoreTest, DamagedLineLeavesTheOtherRecordsAndTheFileIsKept)
 TEST_F(DataStoreTest, DamagedLegacyAndListFilesAreReportedAndKept)
 {
     const QByteArray legacy = legacyLine(1) + "\r\n" + legacyLine(2);
-    app.write(DataStore::LegacyFileName, legacy);
-    QList<FileProblem> problems = store.MainDataInit();
+    app.write(DataFiles::LegacyRecords, legacy);
+    QList<FileProblem> problems = store.loadRecords();
     ASSERT_EQ(problems.size(), 1);
     EXPECT_EQ(problems[0].lines, QList<qsizetype>{2});
-    EXPECT_EQ(problems[0].copy, app.path(DataStore::LegacyKeptName));
-    EXPECT_EQ(app.read(DataStore::LegacyKeptName), legacy);
-    EXPECT_EQ(store.records[2], withoutAmounts(sample(2)));
+    EXPECT_EQ(problems[0].copy, app.path(DataFiles::LegacyKept));
+    EXPECT_EQ(app.read(DataFiles::LegacyKept), legacy);
+    EXPECT_EQ(store.records()[2], withoutAmounts(sample(2)));
 
     const QByteArray names = big5("\"甲\"\r\n\"乙\",\"丙\"\r\n\"丁\"\r\n");
-    app.write(DataStore::AffairFileName, names);
-    problems = store.loadList(store.AffairList, DataStore::AffairFileName);
+    app.write(DataFiles::Items, names);
+    problems = store.loadList(store.lists().items, DataFiles::Items);
     ASSERT_EQ(problems.size(), 1);
     EXPECT_EQ(problems[0].lines, QList<qsizetype>{2});
     EXPECT_EQ(app.read("Affair.csv.bak"), names);
-    EXPECT_EQ(store.AffairList.names(), (QStringList{"甲", "乙", "丁"}));
+    EXPECT_EQ(store.lists().items.names(), (QStringList{"甲", "乙", "丁"}));
 }
 
 TEST_F(DataStoreTest, TooManyLegacyRecordsStayInTheKeptFile)
@@ -149,73 +149,74 @@ TEST_F(DataStoreTest, TooManyLegacyRecordsStayInTheKeptFile)
     QByteArray legacy;
     for (int i = 1; i <= RecordTable::Capacity + 1; ++i)
         legacy += legacyLine(i);
-    app.write(DataStore::LegacyFileName, legacy);
-    const QList<FileProblem> problems = store.MainDataInit();
+    app.write(DataFiles::LegacyRecords, legacy);
+    const QList<FileProblem> problems = store.loadRecords();
     ASSERT_EQ(problems.size(), 1);
     EXPECT_EQ(problems[0].kind, Kind::TooMany);
-    EXPECT_EQ(problems[0].copy, app.path(DataStore::LegacyKeptName));
-    EXPECT_EQ(app.read(DataStore::LegacyKeptName), legacy);
-    EXPECT_EQ(store.records.count(), RecordTable::Capacity);
-    EXPECT_EQ(store.records[RecordTable::Capacity], withoutAmounts(sample(RecordTable::Capacity)));
+    EXPECT_EQ(problems[0].copy, app.path(DataFiles::LegacyKept));
+    EXPECT_EQ(app.read(DataFiles::LegacyKept), legacy);
+    EXPECT_EQ(store.records().count(), RecordTable::Capacity);
+    EXPECT_EQ(store.records()[RecordTable::Capacity],
+              withoutAmounts(sample(RecordTable::Capacity)));
 }
 
 TEST_F(DataStoreTest, ConvertsTheLegacyFile)
 {
     const QByteArray legacy = legacyLine(1) + legacyLine(2);
-    app.write(DataStore::LegacyFileName, legacy);
-    EXPECT_TRUE(store.MainDataInit().isEmpty());
-    EXPECT_FALSE(app.exists(DataStore::LegacyFileName));
-    EXPECT_EQ(app.read(DataStore::LegacyKeptName), legacy);
-    EXPECT_EQ(app.read(DataStore::RecordFileName),
+    app.write(DataFiles::LegacyRecords, legacy);
+    EXPECT_TRUE(store.loadRecords().isEmpty());
+    EXPECT_FALSE(app.exists(DataFiles::LegacyRecords));
+    EXPECT_EQ(app.read(DataFiles::LegacyKept), legacy);
+    EXPECT_EQ(app.read(DataFiles::Records),
               line(withoutAmounts(sample(1))) + line(withoutAmounts(sample(2))));
-    ASSERT_EQ(store.records.count(), 2);
-    EXPECT_EQ(store.records[2], withoutAmounts(sample(2)));
+    ASSERT_EQ(store.records().count(), 2);
+    EXPECT_EQ(store.records()[2], withoutAmounts(sample(2)));
 }
 
 TEST_F(DataStoreTest, LegacyFileIgnoredBesideTheRecordFile)
 {
     const QByteArray legacy = legacyLine(1);
-    app.write(DataStore::LegacyFileName, legacy);
-    app.write(DataStore::RecordFileName, line(sample(7)));
-    EXPECT_TRUE(store.MainDataInit().isEmpty());
-    ASSERT_EQ(store.records.count(), 1);
-    EXPECT_EQ(store.records[1], sample(7));
-    EXPECT_EQ(app.read(DataStore::LegacyFileName), legacy);
-    EXPECT_FALSE(app.exists(DataStore::LegacyKeptName));
+    app.write(DataFiles::LegacyRecords, legacy);
+    app.write(DataFiles::Records, line(sample(7)));
+    EXPECT_TRUE(store.loadRecords().isEmpty());
+    ASSERT_EQ(store.records().count(), 1);
+    EXPECT_EQ(store.records()[1], sample(7));
+    EXPECT_EQ(app.read(DataFiles::LegacyRecords), legacy);
+    EXPECT_FALSE(app.exists(DataFiles::LegacyKept));
 
     // An empty record file is a register emptied on purpose, not a reason to convert again.
-    app.write(DataStore::RecordFileName, {});
-    EXPECT_TRUE(store.MainDataInit().isEmpty());
-    EXPECT_EQ(store.records.RecordNext(), 1);
-    EXPECT_EQ(app.read(DataStore::LegacyFileName), legacy);
-    EXPECT_TRUE(app.read(DataStore::RecordFileName).isEmpty());
+    app.write(DataFiles::Records, {});
+    EXPECT_TRUE(store.loadRecords().isEmpty());
+    EXPECT_EQ(store.records().count(), 0);
+    EXPECT_EQ(app.read(DataFiles::LegacyRecords), legacy);
+    EXPECT_TRUE(app.read(DataFiles::Records).isEmpty());
 }
 
 TEST_F(DataStoreTest, EarlierKeptLegacyFileIsNotReplaced)
 {
-    app.write(DataStore::LegacyFileName, legacyLine(1));
-    app.write(DataStore::LegacyKeptName, "older");
-    EXPECT_TRUE(store.MainDataInit().isEmpty());
-    EXPECT_EQ(app.read(DataStore::LegacyKeptName), "older");
-    EXPECT_EQ(app.read(DataStore::LegacyFileName), legacyLine(1));
-    EXPECT_EQ(app.read(DataStore::RecordFileName), line(withoutAmounts(sample(1))));
-    EXPECT_EQ(store.records.count(), 1);
+    app.write(DataFiles::LegacyRecords, legacyLine(1));
+    app.write(DataFiles::LegacyKept, "older");
+    EXPECT_TRUE(store.loadRecords().isEmpty());
+    EXPECT_EQ(app.read(DataFiles::LegacyKept), "older");
+    EXPECT_EQ(app.read(DataFiles::LegacyRecords), legacyLine(1));
+    EXPECT_EQ(app.read(DataFiles::Records), line(withoutAmounts(sample(1))));
+    EXPECT_EQ(store.records().count(), 1);
 }
 
 TEST_F(DataStoreTest, UndecodableFileIsLoadedAndCopied)
 {
     const QByteArray bytes = line(sample(1)) + line(sample(2)).replace("2026", "\xA3\xFE");
-    app.write(DataStore::RecordFileName, bytes);
+    app.write(DataFiles::Records, bytes);
     app.write("Main1.csv.bak", "another file");
-    const QList<FileProblem> problems = store.MainDataInit();
+    const QList<FileProblem> problems = store.loadRecords();
     ASSERT_EQ(problems.size(), 1);
     EXPECT_EQ(problems[0].kind, Kind::Undecodable);
     EXPECT_EQ(problems[0].copy, app.path("Main1.csv.bak2"));
     EXPECT_EQ(app.read("Main1.csv.bak2"), bytes);
     EXPECT_EQ(app.read("Main1.csv.bak"), "another file");
-    EXPECT_EQ(store.records.count(), 2);
-    EXPECT_EQ(store.records[1], sample(1));
-    EXPECT_EQ(store.protection(DataStore::RecordFileName), DataStore::Protection::None);
+    EXPECT_EQ(store.records().count(), 2);
+    EXPECT_EQ(store.records()[1], sample(1));
+    EXPECT_EQ(store.protection(DataFiles::Records), WriteProtection::Reason::None);
 }
 
 TEST_F(DataStoreTest, UnreadableFilesAreReportedAndProtected)
@@ -223,31 +224,31 @@ TEST_F(DataStoreTest, UnreadableFilesAreReportedAndProtected)
     // A folder, and a named pipe, which would block the start-up of a reader that opened it.
     for (const bool pipe : {false, true}) {
         for (const QString& name :
-             {DataStore::RecordFileName, DataStore::LegacyFileName, DataStore::TypeFileName}) {
+             {DataFiles::Records, DataFiles::LegacyRecords, DataFiles::Categories}) {
             TempAppDir dir;
             const QByteArray file = QFile::encodeName(dir.path(name));
             ASSERT_EQ(pipe ? ::mkfifo(file, 0600) : ::mkdir(file, 0700), 0);
             DataStore other(dir.dir());
-            const QList<FileProblem> problems = name == DataStore::TypeFileName
-                                                    ? other.loadList(other.TypeList, name)
-                                                    : other.MainDataInit();
+            const QList<FileProblem> problems = name == DataFiles::Categories
+                                                    ? other.loadList(other.lists().categories, name)
+                                                    : other.loadRecords();
             ASSERT_EQ(problems.size(), 1) << name.toStdString();
             EXPECT_EQ(problems[0].kind, Kind::Unreadable);
             EXPECT_EQ(problems[0].reason, pipe ? "這不是一般的檔案" : "這是一個資料夾，不是檔案");
-            EXPECT_EQ(other.protection(name), DataStore::Protection::Unreadable);
-            EXPECT_EQ(other.records.RecordNext(), 1);
+            EXPECT_EQ(other.protection(name), WriteProtection::Reason::Unreadable);
+            EXPECT_EQ(other.records().count(), 0);
         }
     }
 }
 
 TEST_F(DataStoreTest, FailedSaveReportsAndLeavesTheTarget)
 {
-    ASSERT_TRUE(QDir(app.dir()).mkdir(DataStore::RecordFileName));
-    store.recordRegister.append(sample(1));
+    ASSERT_TRUE(QDir(app.dir()).mkdir(DataFiles::Records));
+    store.recordRegister().append(sample(1));
     QString error;
-    EXPECT_FALSE(store.MainDataClose(&error));
+    EXPECT_FALSE(store.saveRecords(&error));
     EXPECT_EQ(error, "這是一個資料夾，不是檔案");
-    EXPECT_TRUE(QFileInfo(app.path(DataStore::RecordFileName)).isDir());
+    EXPECT_TRUE(QFileInfo(app.path(DataFiles::Records)).isDir());
     EXPECT_FALSE(FileSystem::writeAll(app.path("missing/Main1.csv"), "x", &error));
     EXPECT_EQ(error, "檔案或資料夾不存在");
     EXPECT_EQ(FileSystem::reasonText("Resource busy"), "Resource busy");
@@ -300,11 +301,11 @@ TEST(FileSystemTest, EachNameMadeOrChangedIsSyncedInItsFolder)
     const QString versions = folder + "/" + RecordVersions::FolderName;
     ASSERT_TRUE(QDir(app.dir()).mkdir("other"));
     const QString other = folder + "/other";
-    app.write(DataStore::RecordFileName, line(sample(1)));
-    ASSERT_TRUE(QFile::link(app.path(DataStore::RecordFileName), app.path("other/link.csv")));
+    app.write(DataFiles::Records, line(sample(1)));
+    ASSERT_TRUE(QFile::link(app.path(DataFiles::Records), app.path("other/link.csv")));
     DataStore store(app.dir());
-    store.MainDataInit();
-    store.recordRegister.append(sample(2));
+    store.loadRecords();
+    store.recordRegister().append(sample(2));
     bool linked = false;
     QString error;
     const struct
@@ -330,7 +331,7 @@ TEST(FileSystemTest, EachNameMadeOrChangedIsSyncedInItsFolder)
          {folder}},
         {"a new folder", [&] { return FileSystem::makeFolder(app.path("other/new")); }, {other}},
         {"a save keeping an earlier version",
-         [&] { return store.MainDataClose(&error); },
+         [&] { return store.saveRecords(&error); },
          {folder, versions, folder}},
     };
     for (const auto& c : cases) {

@@ -1,11 +1,9 @@
-#include "platform/Cp950.h"
 #include "store/DataStore.h"
 #include "store/ListFile.h"
 #include "support/TestSupport.h"
+#include "system/Cp950.h"
 
 #include <gtest/gtest.h>
-
-#include <stdexcept>
 
 namespace {
 
@@ -15,21 +13,6 @@ QStringList names(int count)
     for (int i = 1; i <= count; ++i)
         list.append("名" + QString::number(i));
     return list;
-}
-
-TEST(NameListTest, SlotsAndCapacity)
-{
-    NameList list(2);
-    EXPECT_THROW(list.at(1), std::out_of_range);
-    EXPECT_TRUE(list.append("甲"));
-    EXPECT_TRUE(list.append("乙"));
-    EXPECT_FALSE(list.append("丙"));
-    EXPECT_EQ(list.Next(), 3);
-    EXPECT_EQ(list.at(2), "乙");
-    EXPECT_THROW(list.at(0), std::out_of_range);
-    EXPECT_THROW(list.at(3), std::out_of_range);
-    EXPECT_THROW(list.assign(names(3)), std::length_error);
-    EXPECT_EQ(list.count(), 2);
 }
 
 TEST(NameListTest, FileHoldsOneQuotedNamePerLine)
@@ -52,9 +35,9 @@ TEST(NameListTest, ListsLoadUpToTheirCapacity)
         QString file;
         int capacity;
     } lists[] = {
-        {&store.TypeList, DataStore::TypeFileName, 500},
-        {&store.AffairList, DataStore::AffairFileName, 2500},
-        {&store.BorrowerList, DataStore::BorrowerFileName, 500},
+        {&store.lists().categories, DataFiles::Categories, 500},
+        {&store.lists().items, DataFiles::Items, 2500},
+        {&store.lists().borrowers, DataFiles::Borrowers, 500},
     };
     for (const auto& l : lists) {
         const std::string name = l.file.toStdString();

@@ -1,7 +1,7 @@
 #include "store/RecordFile.h"
-#include "platform/Cp950.h"
 #include "store/FieldReader.h"
 #include "store/Samples.h"
+#include "system/Cp950.h"
 
 #include <gtest/gtest.h>
 
@@ -88,7 +88,7 @@ TEST(RecordFileTest, BytesSurviveLoadAndSave)
     RecordTable table;
     ASSERT_TRUE(RecordFile::parse(Cp950::decode(written), RecordFile::Layout::Current, table)
                     .damagedLines.isEmpty());
-    ASSERT_EQ(table.RecordNext(), 3);
+    ASSERT_EQ(table.count(), 2);
     EXPECT_EQ(table[1].Category, "€,\r\n" + Cp950::decode(extension));
     EXPECT_EQ(table[1].Amount, "12.5");
     EXPECT_EQ(table[2].Category, "\\|");

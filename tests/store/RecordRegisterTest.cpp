@@ -25,7 +25,7 @@ public:
 QStringList borrowers(const RecordTable& table)
 {
     QStringList names;
-    for (int i = 1; i < table.RecordNext(); ++i)
+    for (int i : table.filledSlots())
         names.append(table[i].Borrower);
     return names;
 }
@@ -64,7 +64,7 @@ TEST(RecordRegister, EveryChangeIsAnnouncedAndRemovalKeepsTheOrder)
     EXPECT_EQ(heard, QStringList({"removed", "removed"}));
     heard.clear();
 
-    records.load([](RecordTable& table) { table.setRecordNext(1); });
+    records.load([](RecordTable& table) { table.setCount(0); });
     EXPECT_EQ(records.table().count(), 0);
     EXPECT_EQ(heard, QStringList{"reloaded"});
 }

@@ -1,8 +1,8 @@
 #include "store/RecordVersions.h"
-#include "platform/FileSystem.h"
 #include "store/DataStore.h"
 #include "store/Samples.h"
 #include "support/TestSupport.h"
+#include "system/FileSystem.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -15,14 +15,14 @@ class RecordVersionsTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        app.write(DataStore::RecordFileName, line(sample(1)));
-        ASSERT_TRUE(store.MainDataInit().isEmpty());
+        app.write(DataFiles::Records, line(sample(1)));
+        ASSERT_TRUE(store.loadRecords().isEmpty());
     }
 
     void save()
     {
         QString error;
-        ASSERT_TRUE(store.MainDataClose(&error)) << error.toStdString();
+        ASSERT_TRUE(store.saveRecords(&error)) << error.toStdString();
     }
 
     QDir versions() const { return QDir(app.path(RecordVersions::FolderName)); }
@@ -40,7 +40,7 @@ TEST_F(RecordVersionsTest, EachSaveKeepsTheFileItReplacesOnce)
     save(); // nothing changed: nothing replaced, no copy
     EXPECT_TRUE(copies().isEmpty());
 
-    store.recordRegister.append(sample(2));
+    store.recordRegister().append(sample(2));
     save();
     ASSERT_EQ(copies().size(), 1);
     EXPECT_TRUE(
@@ -49,7 +49,7 @@ TEST_F(RecordVersionsTest, EachSaveKeepsTheFileItReplacesOnce)
 
     save(); // the same version again is not kept twice
     EXPECT_EQ(copies().size(), 1);
-    store.recordRegister.append(sample(3));
+    store.recordRegister().append(sample(3));
     save();
     ASSERT_EQ(copies().size(), 2);
     QList<QByteArray> kept;
@@ -67,7 +67,7 @@ TEST_F(RecordVersionsTest, TheNewestStayAndOtherFilesAreLeftAlone)
         app.write(QStringLiteral("備份/Main1-203001%1-120000.csv").arg(day, 2, 10, QChar(u'0')),
                   big5(QString::number(day)));
     app.write(QStringLiteral("備份/說明.txt"), "mine");
-    store.recordRegister.append(sample(2));
+    store.recordRegister().append(sample(2));
     save();
     const QStringList kept = copies();
     ASSERT_EQ(kept.size(), RecordVersions::Kept);
@@ -98,7 +98,7 @@ TEST(RecordVersions, TheCopyJustMadeStaysWhateverTheClockSays)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.clock);
         TempAppDir app;
-        const QString file = app.path(DataStore::RecordFileName);
+        const QString file = app.path(DataFiles::Records);
         QList<QByteArray> made;
         for (const QDateTime& when : c.times) {
             const QByteArray bytes = QByteArray::number(made.size());
@@ -122,10 +122,10 @@ TEST(RecordVersions, TheCopyJustMadeStaysWhateverTheClockSays)
 TEST_F(RecordVersionsTest, ACopyThatCannotBeMadeDoesNotStopTheSave)
 {
     app.write(RecordVersions::FolderName, "a file where the folder would be");
-    store.recordRegister.append(sample(2));
+    store.recordRegister().append(sample(2));
     save();
     EXPECT_FALSE(store.versionError().isEmpty());
-    EXPECT_EQ(app.read(DataStore::RecordFileName), line(sample(1)) + line(sample(2)));
+    EXPECT_EQ(app.read(DataFiles::Records), line(sample(1)) + line(sample(2)));
 }
 
 } // namespace

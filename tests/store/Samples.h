@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/Cp950.h"
 #include "store/LoanRecord.h"
+#include "system/Cp950.h"
 
 #include <QByteArray>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "support/Dialogs.h"
 
-#include "platform/Modal.h"
+#include "ui/widgets/Modal.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/ControlNames.h"
+
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -10,7 +12,7 @@
 class QDialog;
 class QListWidget;
 
-// Working the program's dialogs as the user does, controls found by their names.
+// Working the program's dialogs as the user does, controls found by their names (ControlNames.h).
 
 // Queues work for the next dialog the program opens; the test fails unless it is the one named.
 // The dialog is closed (rejected) after the work unless the work closed it.

@@ -1,6 +1,6 @@
 #include "support/TestSupport.h"
 
-#include "platform/Cp950.h"
+#include "system/Cp950.h"
 
 #include <QDir>
 #include <QFile>

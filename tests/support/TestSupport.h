@@ -4,13 +4,13 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A temporary program folder (the AppDir of a test) with its own settings store beside it.
+// A temporary program folder for a test, with its own settings folder beside it.
 class TempAppDir
 {
 public:
     TempAppDir();
 
-    // Ends with "/", as AppDir does.
+    // Ends with "/", as programFolder() does.
     QString dir() const;
     QString path(const QString& fileName) const { return dir() + fileName; }
 

@@ -6,13 +6,13 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QDialog>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -27,8 +27,8 @@ WindowHarness::~WindowHarness() = default;
 MainWindow& WindowHarness::start()
 {
     // Records added before the first start reach the window the way the program reads them.
-    if (!window_ && store_->records.count() > 0 && !dir_.exists(DataStore::RecordFileName))
-        dir_.write(DataStore::RecordFileName, RecordFile::serialize(store_->records));
+    if (!window_ && store_->records().count() > 0 && !dir_.exists(DataFiles::Records))
+        dir_.write(DataFiles::Records, RecordFile::serialize(store_->records()));
     window_.reset();
     window_ = std::make_unique<MainWindow>(*store_, *settings_);
     window_->load();
@@ -41,7 +41,7 @@ int WindowHarness::addRecord(const QString& date, const QString& direction, cons
                              const QString& borrower, const QString& content, const QString& amount,
                              const QString& dueDate, const QString& status)
 {
-    return store_->recordRegister.append(
+    return store_->recordRegister().append(
         {date, direction, category, borrower, content, amount, dueDate, status});
 }
 
@@ -50,7 +50,7 @@ void WindowHarness::writeRecordFile(const QList<LoanRecord>& records) const
     RecordTable table;
     for (const LoanRecord& r : records)
         table.append(r);
-    dir_.write(DataStore::RecordFileName, RecordFile::serialize(table));
+    dir_.write(DataFiles::Records, RecordFile::serialize(table));
 }
 
 void WindowHarness::writeListFile(const QString& fileName, const QStringList& names) const
@@ -60,12 +60,14 @@ void WindowHarness::writeListFile(const QString& fileName, const QStringList& na
 
 QTableView* WindowHarness::list() const
 {
-    return window_->centralWidget()->findChild<QTableView*>(QStringLiteral("ListView1"));
+    return window_->centralWidget()->findChild<QTableView*>(
+        QLatin1String(MainWindowControls::recordList));
 }
 
 QComboBox* WindowHarness::categoryFilter() const
 {
-    return window_->centralWidget()->findChild<QComboBox*>(QStringLiteral("Combo1"));
+    return window_->centralWidget()->findChild<QComboBox*>(
+        QLatin1String(MainWindowControls::categoryFilter));
 }
 
 QStringList WindowHarness::categoryEntries() const
@@ -99,28 +101,23 @@ int WindowHarness::selectedRow() const
 
 QString WindowHarness::statusText() const
 {
-    return window_->findChild<QLabel*>(QStringLiteral("StatusBar1_Text"))->text();
+    return window_->findChild<QLabel*>(QLatin1String(MainWindowControls::summary))->text();
 }
 
 int WindowHarness::checkedOption(const char* group) const
 {
-    for (int i = 0; i < 3; ++i) {
-        const QString name = QStringLiteral("%1_%2").arg(QLatin1String(group)).arg(i);
-        if (window_->centralWidget()->findChild<QRadioButton*>(name)->isChecked())
-            return i;
-    }
-    return -1;
+    return window_->centralWidget()->findChild<QButtonGroup*>(QLatin1String(group))->checkedId();
 }
 
-bool WindowHarness::isChecked(const char* action) const
+bool WindowHarness::isChecked(const QString& action) const
 {
-    return window_->findChild<QAction*>(QLatin1String(action))->isChecked();
+    return window_->findChild<QAction*>(action)->isChecked();
 }
 
-void WindowHarness::trigger(const char* action) const
+void WindowHarness::trigger(const QString& action) const
 {
-    QAction* found = window_->findChild<QAction*>(QLatin1String(action));
-    ASSERT_NE(found, nullptr) << action;
+    QAction* found = window_->findChild<QAction*>(action);
+    ASSERT_NE(found, nullptr) << action.toStdString();
     found->trigger();
 }
 
@@ -184,7 +181,7 @@ namespace {
 bool closeWithOk(QDialog& editor)
 {
     if (editor.isVisible())
-        clickButton(editor, "Command1");
+        clickButton(editor, RecordEditorControls::okButton);
     return !editor.isVisible() && editor.result() == QDialog::Accepted;
 }
 } // namespace
@@ -192,20 +189,20 @@ bool closeWithOk(QDialog& editor)
 bool WindowHarness::enterNew(const std::function<void(QDialog&)>& fill) const
 {
     bool stored = false;
-    onNextDialog("InputForm", [&](QDialog& editor) {
-        typeText(editor, "Text1", QStringLiteral("王小明"));
+    onNextDialog(RecordEditorControls::dialog, [&](QDialog& editor) {
+        typeText(editor, RecordEditorControls::borrowerBox, QStringLiteral("王小明"));
         if (fill)
             fill(editor);
         stored = closeWithOk(editor);
     });
-    trigger("Data_New");
+    trigger(MainMenuItems::newRecord);
     return stored;
 }
 
 bool WindowHarness::editRow(int row, const std::function<void(QDialog&)>& change) const
 {
     bool stored = false;
-    onNextDialog("InputForm", [&](QDialog& editor) {
+    onNextDialog(RecordEditorControls::dialog, [&](QDialog& editor) {
         change(editor);
         stored = closeWithOk(editor);
     });

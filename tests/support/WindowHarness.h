@@ -1,8 +1,9 @@
 #pragma once
 
-#include "platform/SettingsStore.h"
 #include "store/DataStore.h"
 #include "support/TestSupport.h"
+#include "system/SettingsStore.h"
+#include "ui/ControlNames.h"
 #include "ui/main/MainWindow.h"
 
 #include <QStringList>
@@ -48,13 +49,14 @@ public:
     bool isTicked(int row) const;
     int selectedRow() const; // -1 for none
     QString statusText() const;
-    // The checked button of "Option1" (direction) or "Option2" (status).
+    // The value of the checked button of an option group (MainWindowControls::directionFilter,
+    // statusFilter).
     int checkedOption(const char* group) const;
-    bool isChecked(const char* action) const;
+    bool isChecked(const QString& action) const;
 
     // The user's input.
-    void trigger(const char* action) const; // a menu item or a toolbar button
-    void click(const char* button) const;   // e.g. "Command1", "Option1_2"
+    void trigger(const QString& action) const; // a menu item or a toolbar button (MainMenuItems)
+    void click(const char* button) const;      // a button of the window (MainWindowControls)
     void chooseCategory(const QString& entry) const;
     void clickRow(int row) const;
     void tickRow(int row) const;

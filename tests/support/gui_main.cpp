@@ -1,6 +1,6 @@
-#include "platform/MessageBox.h"
-#include "platform/Modal.h"
-#include "platform/Shell.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/Modal.h"
+#include "ui/widgets/Shell.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>

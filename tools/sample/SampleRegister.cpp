@@ -1,7 +1,7 @@
 #include "SampleRegister.h"
 
-#include "platform/Cp950.h"
 #include "store/DataStore.h"
+#include "system/Cp950.h"
 
 #include <QDate>
 
@@ -219,14 +219,14 @@ bool write(const QString& appDir, const QList<LoanRecord>& records, QString* err
     }
     DataStore store(appDir);
     for (const LoanRecord& r : records)
-        store.recordRegister.append(r);
-    store.TypeList.assign(kCategories);
-    store.AffairList.assign(itemNames());
-    store.BorrowerList.assign(borrowerNames());
-    return store.MainDataClose(error) &&
-           store.saveList(store.TypeList, DataStore::TypeFileName, error) &&
-           store.saveList(store.AffairList, DataStore::AffairFileName, error) &&
-           store.saveList(store.BorrowerList, DataStore::BorrowerFileName, error);
+        store.recordRegister().append(r);
+    store.lists().categories.assign(kCategories);
+    store.lists().items.assign(itemNames());
+    store.lists().borrowers.assign(borrowerNames());
+    return store.saveRecords(error) &&
+           store.saveList(store.lists().categories, DataFiles::Categories, error) &&
+           store.saveList(store.lists().items, DataFiles::Items, error) &&
+           store.saveList(store.lists().borrowers, DataFiles::Borrowers, error);
 }
 
 } // namespace SampleRegister

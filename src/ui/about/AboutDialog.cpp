@@ -1,10 +1,11 @@
 #include "ui/about/AboutDialog.h"
 
 #include "Product.h"
-#include "platform/DialogLayout.h"
-#include "platform/ProgramIcon.h"
-#include "platform/Shell.h"
-#include "platform/Twips.h"
+#include "ui/ControlNames.h"
+#include "ui/widgets/DialogLayout.h"
+#include "ui/widgets/ProgramIcon.h"
+#include "ui/widgets/Shell.h"
+#include "ui/widgets/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -17,25 +18,25 @@ constexpr int kIconPixels = 32;
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
 {
-    setObjectName(QStringLiteral("AboutForm"));
+    setObjectName(QLatin1String(AboutControls::dialog));
     DialogLayout::makeFixedDialog(this, kClientWidth, kClientHeight);
     setWindowTitle(QStringLiteral("關於") + Product::Name);
 
     auto* image = new QLabel(this);
-    image->setObjectName(QStringLiteral("Image2"));
+    image->setObjectName(QLatin1String(AboutControls::icon));
     image->setPixmap(ProgramIcon::icon().pixmap(kIconPixels));
     image->setGeometry(Twips::rect(240, 240, 480, 480));
 
-    addLabel("Label1", Product::Caption, 240, 1260);
-    addLabel("Label2", QStringLiteral("Copyright © 2026 %1 開發團隊").arg(Product::Name), 480,
-             2745);
-    addLabel("Label3", Product::WebSite, 840, 2160);
-    addLabel("Label4", Product::MailAddress, 1080, 1845);
+    addLabel(AboutControls::captionLabel, Product::Caption, 240, 1260);
+    addLabel(AboutControls::copyrightLabel,
+             QStringLiteral("Copyright © 2026 %1 開發團隊").arg(Product::Name), 480, 2745);
+    addLabel(AboutControls::webSiteLabel, Product::WebSite, 840, 2160);
+    addLabel(AboutControls::mailAddressLabel, Product::MailAddress, 1080, 1845);
 
-    auto* ok = DialogLayout::place<QPushButton>(this, "Command1", QStringLiteral("確定"), 4920, 120,
-                                                1095, 375);
-    auto* mail = DialogLayout::place<QPushButton>(this, "Command3", QStringLiteral("寄信給作者"),
-                                                  4920, 600, 1095, 375);
+    auto* ok = DialogLayout::place<QPushButton>(this, AboutControls::okButton,
+                                                QStringLiteral("確定"), 4920, 120, 1095, 375);
+    auto* mail = DialogLayout::place<QPushButton>(
+        this, AboutControls::mailButton, QStringLiteral("寄信給作者"), 4920, 600, 1095, 375);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(mail, &QPushButton::clicked, this, &AboutDialog::mailAuthor);
 }
@@ -50,5 +51,5 @@ void AboutDialog::addLabel(const char* name, const QString& text, int top, int w
 
 void AboutDialog::mailAuthor()
 {
-    Shell::open(this, QStringLiteral("mailto:") + Product::MailAddress, Shell::Show);
+    Shell::open(QStringLiteral("mailto:") + Product::MailAddress);
 }

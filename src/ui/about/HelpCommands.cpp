@@ -1,15 +1,15 @@
 #include "ui/about/HelpCommands.h"
 
 #include "Product.h"
-#include "platform/Modal.h"
-#include "platform/Shell.h"
 #include "ui/about/AboutDialog.h"
+#include "ui/widgets/Modal.h"
+#include "ui/widgets/Shell.h"
 
 namespace HelpCommands {
 
-void openHelpPage(QWidget* parent, const QString& folder)
+void openHelpPage(const QString& folder)
 {
-    Shell::open(parent, folder + Product::Title + QStringLiteral(".htm"), Shell::ShowNormal);
+    Shell::open(folder + Product::Title + QStringLiteral(".htm"));
 }
 
 void showAbout(QWidget* parent)

@@ -9,7 +9,7 @@ namespace HelpCommands {
 
 // Hands the help page in the program's folder (ending in "/") to the desktop shell; whether it
 // opens is the shell's business, so nothing is reported here.
-void openHelpPage(QWidget* parent, const QString& folder);
+void openHelpPage(const QString& folder);
 void showAbout(QWidget* parent);
 
 } // namespace HelpCommands

@@ -1,8 +1,9 @@
 #include "ui/editor/NamePicker.h"
 
-#include "platform/DialogLayout.h"
-#include "platform/Fonts.h"
-#include "platform/Modal.h"
+#include "ui/ControlNames.h"
+#include "ui/widgets/DialogLayout.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/widgets/Modal.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -19,7 +20,7 @@ QString NamePicker::title(Kind kind)
 NamePicker::NamePicker(Kind kind, const QStringList& names, QWidget* parent)
     : QDialog(parent), kind_(kind), names_(names)
 {
-    setObjectName(QStringLiteral("UseForm"));
+    setObjectName(QLatin1String(NamePickerControls::dialog));
     DialogLayout::makeFixedDialog(this, 5520, 5310);
     setWindowTitle(title(kind));
     buildControls();
@@ -28,24 +29,25 @@ NamePicker::NamePicker(Kind kind, const QStringList& names, QWidget* parent)
 
 void NamePicker::buildControls()
 {
-    searchBox_ = place<QLineEdit>(this, "Text1", 120, 120, 3135, 375);
+    searchBox_ = place<QLineEdit>(this, NamePickerControls::searchBox, 120, 120, 3135, 375);
     searchBox_->setFont(Fonts::listBox());
     // Named for screen readers by the button beside it and by the window.
     searchBox_->setAccessibleName(QStringLiteral("搜尋"));
-    auto* search =
-        place<QPushButton>(this, "Command3", QStringLiteral("搜尋"), 3360, 120, 975, 375);
-    auto* clearSearch =
-        place<QPushButton>(this, "Command4", QStringLiteral("清除搜尋"), 4440, 120, 975, 375);
-    list_ = place<QListWidget>(this, "List1", 120, 600, 5295, 3960);
+    auto* search = place<QPushButton>(this, NamePickerControls::searchButton,
+                                      QStringLiteral("搜尋"), 3360, 120, 975, 375);
+    auto* clearSearch = place<QPushButton>(this, NamePickerControls::clearSearchButton,
+                                           QStringLiteral("清除搜尋"), 4440, 120, 975, 375);
+    list_ = place<QListWidget>(this, NamePickerControls::list, 120, 600, 5295, 3960);
     list_->setFont(Fonts::listBox());
     list_->setAccessibleName(title(kind_));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    DialogLayout::line(this, "Line1", EtchedLine::Half::Shadow, -120, 4680, 5520);
-    DialogLayout::line(this, "Line2", EtchedLine::Half::Light, -120, 4695, 5520);
-    auto* ok = place<QPushButton>(this, "Command1", QStringLiteral("確定"), 3120, 4800, 1095, 375);
+    DialogLayout::etchedSeparator(this, DialogSeparator::shadowLine, DialogSeparator::lightLine,
+                                  -120, 4680, 5520);
+    auto* ok = place<QPushButton>(this, NamePickerControls::okButton, QStringLiteral("確定"), 3120,
+                                  4800, 1095, 375);
     ok->setDefault(true);
-    auto* cancel =
-        place<QPushButton>(this, "Command2", QStringLiteral("取消"), 4320, 4800, 1095, 375);
+    auto* cancel = place<QPushButton>(this, NamePickerControls::cancelButton,
+                                      QStringLiteral("取消"), 4320, 4800, 1095, 375);
 
     connect(ok, &QPushButton::clicked, this, &NamePicker::confirm);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,11 +1,12 @@
 #include "ui/editor/RecordEditor.h"
 
-#include "platform/DialogLayout.h"
-#include "platform/Fonts.h"
-#include "platform/MessageBox.h"
-#include "platform/Modal.h"
 #include "store/DateText.h"
+#include "ui/ControlNames.h"
 #include "ui/editor/NamePicker.h"
+#include "ui/widgets/DialogLayout.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/Modal.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,7 +27,7 @@ RecordEditor::RecordEditor(Mode mode, const LoanRecord& record, const Choices& c
                            bool registerFull, QWidget* parent)
     : QDialog(parent), mode_(mode), choices_(choices), registerFull_(registerFull)
 {
-    setObjectName(QStringLiteral("InputForm"));
+    setObjectName(QLatin1String(RecordEditorControls::dialog));
     DialogLayout::makeFixedDialog(this, 6615, 6030);
     setWindowTitle(mode == Mode::New ? QStringLiteral("新增資料") : QStringLiteral("編輯資料"));
     buildControls();
@@ -55,55 +56,64 @@ void RecordEditor::buildControls()
         place<QLabel>(this, name, text, l, t, w, 180)->setBuddy(box);
     };
 
-    dateBox_ = textBox("Text0", 1080, 120, 2295, 375);
-    caption("Label1", QStringLiteral("日期"), 600, 210, 360, dateBox_);
-    lentOutButton_ = place<QRadioButton>(this, "Option1", Texts::LentOut, 1080, 600, 735, 255);
+    dateBox_ = textBox(RecordEditorControls::dateBox, 1080, 120, 2295, 375);
+    caption(RecordEditorControls::dateCaption, QStringLiteral("日期"), 600, 210, 360, dateBox_);
+    lentOutButton_ = place<QRadioButton>(this, RecordEditorControls::lentOutButton, Texts::LentOut,
+                                         1080, 600, 735, 255);
     lentOutButton_->setChecked(true);
-    borrowedInButton_ =
-        place<QRadioButton>(this, "Option2", Texts::BorrowedIn, 1920, 600, 735, 300);
-    categoryBox_ = place<QComboBox>(this, "Combo1", 1080, 960, 4215, 345);
-    caption("Label2", QStringLiteral("分類"), 600, 1050, 360, categoryBox_);
+    borrowedInButton_ = place<QRadioButton>(this, RecordEditorControls::borrowedInButton,
+                                            Texts::BorrowedIn, 1920, 600, 735, 300);
+    categoryBox_ = place<QComboBox>(this, RecordEditorControls::categoryBox, 1080, 960, 4215, 345);
+    caption(RecordEditorControls::categoryCaption, QStringLiteral("分類"), 600, 1050, 360,
+            categoryBox_);
     categoryBox_->setEditable(true);
     categoryBox_->setInsertPolicy(QComboBox::NoInsert);
     // What is typed is the category: completing it would store an existing category instead of
     // a new one that begins the same way.
     categoryBox_->setCompleter(nullptr);
     categoryBox_->setFont(Fonts::editorCategory());
-    borrowerBox_ = textBox("Text1", 1080, 1440, 4215, 375);
-    caption("Label3", QStringLiteral("借用人"), 360, 1530, 540, borrowerBox_);
-    pickBorrowerButton_ =
-        place<QPushButton>(this, "Command4", QStringLiteral("從名單選擇"), 5400, 1440, 1095, 375);
-    addBorrowerBox_ =
-        place<QCheckBox>(this, "Check3", QStringLiteral("加入借用人名單"), 1080, 1875, 1575, 375);
-    contentBox_ = place<QPlainTextEdit>(this, "Text2", 1080, 2400, 5415, 1095);
-    caption("Label4", QStringLiteral("借用內容"), 240, 2460, 720, contentBox_);
+    borrowerBox_ = textBox(RecordEditorControls::borrowerBox, 1080, 1440, 4215, 375);
+    caption(RecordEditorControls::borrowerCaption, QStringLiteral("借用人"), 360, 1530, 540,
+            borrowerBox_);
+    pickBorrowerButton_ = place<QPushButton>(this, RecordEditorControls::pickBorrowerButton,
+                                             QStringLiteral("從名單選擇"), 5400, 1440, 1095, 375);
+    addBorrowerBox_ = place<QCheckBox>(this, RecordEditorControls::addBorrowerBox,
+                                       QStringLiteral("加入借用人名單"), 1080, 1875, 1575, 375);
+    contentBox_ =
+        place<QPlainTextEdit>(this, RecordEditorControls::contentBox, 1080, 2400, 5415, 1095);
+    caption(RecordEditorControls::contentCaption, QStringLiteral("借用內容"), 240, 2460, 720,
+            contentBox_);
     contentBox_->setFont(Fonts::editorText());
     contentBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     contentBox_->setTabChangesFocus(true);
-    addItemBox_ =
-        place<QCheckBox>(this, "Check2", QStringLiteral("加入物品清單"), 1080, 3555, 1455, 375);
-    pickItemsButton_ = place<QPushButton>(this, "Command3", QStringLiteral("從物品清單選擇"), 5040,
-                                          3600, 1455, 375);
-    amountBox_ = textBox("Text5", 1080, 4080, 1335, 375);
-    caption("Label6", QStringLiteral("費用"), 600, 4200, 360, amountBox_);
-    const auto* amountNote =
-        place<QLabel>(this, "Label7", QStringLiteral("(選填) 若借用內容不是物品而是金錢請填在這欄"),
-                      2640, 4200, 3765, 180);
+    addItemBox_ = place<QCheckBox>(this, RecordEditorControls::addItemBox,
+                                   QStringLiteral("加入物品清單"), 1080, 3555, 1455, 375);
+    pickItemsButton_ = place<QPushButton>(this, RecordEditorControls::pickItemsButton,
+                                          QStringLiteral("從物品清單選擇"), 5040, 3600, 1455, 375);
+    amountBox_ = textBox(RecordEditorControls::amountBox, 1080, 4080, 1335, 375);
+    caption(RecordEditorControls::amountCaption, QStringLiteral("費用"), 600, 4200, 360,
+            amountBox_);
+    const auto* amountNote = place<QLabel>(
+        this, RecordEditorControls::amountNote,
+        QStringLiteral("(選填) 若借用內容不是物品而是金錢請填在這欄"), 2640, 4200, 3765, 180);
     amountBox_->setAccessibleDescription(amountNote->text());
-    dueDateBox_ = textBox("Text3", 1080, 4680, 2295, 375);
-    caption("Label5", QStringLiteral("預計歸還日"), 120, 4800, 900, dueDateBox_);
-    DialogLayout::line(this, "Line1", EtchedLine::Half::Shadow, 0, 5280, 6840);
-    DialogLayout::line(this, "Line2", EtchedLine::Half::Light, 0, 5295, 6840);
-    returnedBox_ = place<QCheckBox>(this, "Check1", Texts::Returned, 120, 5520, 855, 375);
-    returnDateBox_ = textBox("Text4", 1080, 5520, 2295, 375);
+    dueDateBox_ = textBox(RecordEditorControls::dueDateBox, 1080, 4680, 2295, 375);
+    caption(RecordEditorControls::dueDateCaption, QStringLiteral("預計歸還日"), 120, 4800, 900,
+            dueDateBox_);
+    DialogLayout::etchedSeparator(this, DialogSeparator::shadowLine, DialogSeparator::lightLine, 0,
+                                  5280, 6840);
+    returnedBox_ = place<QCheckBox>(this, RecordEditorControls::returnedBox, Texts::Returned, 120,
+                                    5520, 855, 375);
+    returnDateBox_ = textBox(RecordEditorControls::returnDateBox, 1080, 5520, 2295, 375);
     // Beside the "已歸還" tick, as its faults call it.
     returnDateBox_->setAccessibleName(QStringLiteral("已歸還日期"));
-    okButton_ = place<QPushButton>(
-        this, "Command1", mode_ == Mode::New ? QStringLiteral("新增") : QStringLiteral("變更"),
-        3960, 5520, 1215, 375);
+    okButton_ =
+        place<QPushButton>(this, RecordEditorControls::okButton,
+                           mode_ == Mode::New ? QStringLiteral("新增") : QStringLiteral("變更"),
+                           3960, 5520, 1215, 375);
     okButton_->setDefault(true);
-    cancelButton_ =
-        place<QPushButton>(this, "Command2", QStringLiteral("取消"), 5280, 5520, 1215, 375);
+    cancelButton_ = place<QPushButton>(this, RecordEditorControls::cancelButton,
+                                       QStringLiteral("取消"), 5280, 5520, 1215, 375);
 }
 
 void RecordEditor::buildTabOrder()

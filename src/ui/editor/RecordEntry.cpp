@@ -1,8 +1,8 @@
 #include "ui/editor/RecordEntry.h"
 
-#include "platform/Cp950.h"
 #include "store/Amount.h"
 #include "store/DateText.h"
+#include "system/Cp950.h"
 
 namespace {
 

@@ -1,21 +1,20 @@
 #include "ui/lists/ListEditor.h"
 
-#include "platform/DialogLayout.h"
-#include "platform/Fonts.h"
-#include "platform/MessageBox.h"
-#include "platform/Twips.h"
-#include "store/RecordRegister.h"
+#include "ui/ControlNames.h"
 #include "ui/lists/ListMode.h"
 #include "ui/lists/NameInput.h"
+#include "ui/widgets/DialogLayout.h"
+#include "ui/widgets/Fonts.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/Twips.h"
 
 #include <QListWidget>
 #include <QPushButton>
 
-ListEditor::ListEditor(const ListMode& mode, const NameList& list, RecordRegister& records,
-                       QWidget* parent)
-    : QDialog(parent), mode_(mode), list_(list), records_(records)
+ListEditor::ListEditor(const ListMode& mode, const NameList& list, QWidget* parent)
+    : QDialog(parent), mode_(mode), list_(list)
 {
-    setObjectName(QStringLiteral("SetForm"));
+    setObjectName(QLatin1String(ListEditorControls::dialog));
     DialogLayout::makeFixedDialog(this, 5520, 4680);
     setWindowTitle(mode.caption);
     buildControls();
@@ -25,7 +24,7 @@ ListEditor::ListEditor(const ListMode& mode, const NameList& list, RecordRegiste
 void ListEditor::buildControls()
 {
     names_ = new QListWidget(this);
-    names_->setObjectName(QStringLiteral("List1"));
+    names_->setObjectName(QLatin1String(ListEditorControls::list));
     names_->setGeometry(Twips::rect(120, 120, 4095, 3765));
     names_->setSelectionMode(QAbstractItemView::SingleSelection);
     names_->setSortingEnabled(false);
@@ -33,16 +32,17 @@ void ListEditor::buildControls()
     // For screen readers: the list of "分類", "物品" or "借用人".
     names_->setAccessibleName(mode_.word);
 
-    addButton("Command2", QStringLiteral("新增"), 120, &ListEditor::add);
-    addButton("Command3", QStringLiteral("更名"), 600, &ListEditor::rename);
-    addButton("Command4", QStringLiteral("刪除"), 1080, &ListEditor::remove);
-    addButton("Command5", QStringLiteral("上移"), 3030, &ListEditor::moveUp);
-    addButton("Command6", QStringLiteral("下移"), 3510, &ListEditor::moveDown);
-    addButton("Command1", QStringLiteral("完成"), 4200, &ListEditor::complete);
+    addButton(ListEditorControls::addButton, QStringLiteral("新增"), 120, &ListEditor::add);
+    addButton(ListEditorControls::renameButton, QStringLiteral("更名"), 600, &ListEditor::rename);
+    addButton(ListEditorControls::deleteButton, QStringLiteral("刪除"), 1080, &ListEditor::remove);
+    addButton(ListEditorControls::moveUpButton, QStringLiteral("上移"), 3030, &ListEditor::moveUp);
+    addButton(ListEditorControls::moveDownButton, QStringLiteral("下移"), 3510,
+              &ListEditor::moveDown);
+    addButton(ListEditorControls::doneButton, QStringLiteral("完成"), 4200, &ListEditor::complete);
 
-    // An etched separator above "完成": a grey line with a white one beneath it.
-    DialogLayout::line(this, "Line1", EtchedLine::Half::Shadow, 0, 4080, 5520);
-    DialogLayout::line(this, "Line2", EtchedLine::Half::Light, 0, 4095, 5520);
+    // Above "完成".
+    DialogLayout::etchedSeparator(this, DialogSeparator::shadowLine, DialogSeparator::lightLine, 0,
+                                  4080, 5520);
 }
 
 void ListEditor::addButton(const char* name, const QString& caption, int top,
@@ -110,9 +110,9 @@ void ListEditor::rename()
                                         QStringLiteral("更名"), item->text());
     if (name.isEmpty())
         return;
-    if (mode_.isCategories)
-        records_.renameCategory(item->text(), name);
+    const QString from = item->text();
     item->setText(name);
+    emit renamed(from, name);
 }
 
 void ListEditor::remove()
@@ -122,10 +122,10 @@ void ListEditor::remove()
         return;
     if (!MessageBox::confirm(this, mode_.deleteQuestion, QStringLiteral("刪除")))
         return;
-    if (mode_.isCategories)
-        records_.renameCategory(names_->item(row)->text(), Texts::Uncategorised);
+    const QString name = names_->item(row)->text();
     delete names_->takeItem(row);
     names_->setCurrentRow(-1, QItemSelectionModel::Clear);
+    emit deleted(name);
 }
 
 void ListEditor::moveUp()

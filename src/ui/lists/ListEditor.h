@@ -5,23 +5,23 @@
 
 class NameList;
 class QListWidget;
-class RecordRegister;
 struct ListMode;
 
-// The reference-list editor: adds, renames, deletes and reorders the names of one list. There is
-// no cancel: every edit counts, and "完成" hands the names over and closes. A category renamed or
-// deleted is renamed, or made "未分類", in the records at once.
+// The reference-list editor: adds, renames, deletes and reorders the names of one list, and
+// changes nothing itself. There is no cancel: every edit counts. Each rename and deletion is told
+// as the user makes it, and "完成" hands the names over and closes.
 class ListEditor : public QDialog
 {
     Q_OBJECT
 public:
-    ListEditor(const ListMode& mode, const NameList& list, RecordRegister& records,
-               QWidget* parent = nullptr);
+    ListEditor(const ListMode& mode, const NameList& list, QWidget* parent = nullptr);
 
     // "完成", also when the program ends while the editor is open.
     void complete();
 
 signals:
+    void renamed(const QString& from, const QString& to);
+    void deleted(const QString& name);
     // The names as the editor shows them, at "完成", before it closes.
     void completed(const QStringList& names);
 
@@ -41,6 +41,5 @@ private:
 
     const ListMode& mode_;
     const NameList& list_;
-    RecordRegister& records_;
     QListWidget* names_ = nullptr;
 };

@@ -1,16 +1,16 @@
 #include "ui/lists/ListMode.h"
 
-#include "store/DataStore.h"
+#include "store/DataFiles.h"
 
 const ListMode& ListMode::categories()
 {
     static const ListMode mode{
         QStringLiteral("設定分類選項"),
         QStringLiteral("分類"),
-        DataStore::TypeFileName,
+        DataFiles::Categories,
         QStringLiteral("這個分類的資料將會移到<未分類>，確定刪除這個分類嗎？"),
         true,
-        &DataStore::TypeList};
+        &ReferenceLists::categories};
     return mode;
 }
 
@@ -18,10 +18,10 @@ const ListMode& ListMode::items()
 {
     static const ListMode mode{QStringLiteral("設定物品清單"),
                                QStringLiteral("物品"),
-                               DataStore::AffairFileName,
+                               DataFiles::Items,
                                QStringLiteral("確定刪除這個物品嗎？"),
                                false,
-                               &DataStore::AffairList};
+                               &ReferenceLists::items};
     return mode;
 }
 
@@ -29,10 +29,10 @@ const ListMode& ListMode::borrowers()
 {
     static const ListMode mode{QStringLiteral("設定借用人名單"),
                                QStringLiteral("借用人"),
-                               DataStore::BorrowerFileName,
+                               DataFiles::Borrowers,
                                QStringLiteral("確定刪除這個借用人嗎？"),
                                false,
-                               &DataStore::BorrowerList};
+                               &ReferenceLists::borrowers};
     return mode;
 }
 

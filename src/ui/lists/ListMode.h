@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/DataStore.h"
+#include "store/ReferenceLists.h"
 
 #include <QString>
 
@@ -12,9 +12,9 @@ struct ListMode
     QString fileName;       // the list's file in the program folder
     QString deleteQuestion; // asked before a name is deleted
     bool isCategories;      // records follow renames and deletions; the category filter is rebuilt
-    NameList DataStore::*list;
+    NameList ReferenceLists::*list;
 
-    NameList& listIn(DataStore& store) const { return store.*list; }
+    NameList& listIn(ReferenceLists& lists) const { return lists.*list; }
     // What the user is told when the list holds all it can: "最多只能增加500筆分類".
     QString fullText(const NameList& names) const;
 

@@ -1,7 +1,7 @@
 #include "ui/lists/NameInput.h"
 
-#include "platform/Cp950.h"
-#include "platform/MessageBox.h"
+#include "system/Cp950.h"
+#include "ui/widgets/MessageBox.h"
 
 namespace NameInput {
 

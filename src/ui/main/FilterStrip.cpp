@@ -1,6 +1,6 @@
 #include "ui/main/FilterStrip.h"
 
-#include "platform/Contrast.h"
+#include "ui/widgets/Contrast.h"
 
 #include <QEvent>
 #include <QPainter>

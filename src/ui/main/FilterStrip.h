@@ -13,15 +13,15 @@ public:
 
     explicit FilterStrip(QWidget* parent = nullptr);
 
-    // The tile: rows 0, 3, 6, … 36 light gray, the others white, so stripes run across tiles. On
-    // a dark palette, whose light text would not read on white, the window's colour with lighter
-    // stripes.
-    static QPixmap stripeTile(const QPalette& palette);
-
 protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The tile: rows 0, 3, 6, … 36 light gray, the others white, so stripes run across tiles. On
+    // a dark palette, whose light text would not read on white, the window's colour with lighter
+    // stripes.
+    static QPixmap stripeTile(const QPalette& palette);
+
     QPixmap tile_;
 };

@@ -10,8 +10,9 @@ class QWidget;
 class RecordListPanel;
 struct ListMode;
 
-// The commands that edit the reference lists: each opens the list editor and, at "完成", keeps
-// the names it gives back and writes their file.
+// The commands that edit the reference lists: each opens the list editor, gives the records each
+// category rename or deletion it tells of at once, and at "完成" keeps the names it gives back and
+// writes their file.
 class ListCommands : public QObject
 {
     Q_OBJECT

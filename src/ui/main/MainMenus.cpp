@@ -1,6 +1,8 @@
 #include "ui/main/MainMenus.h"
 
-#include "platform/Twips.h"
+#include "ui/ControlNames.h"
+#include "ui/main/MainLayout.h"
+#include "ui/widgets/Twips.h"
 
 #include <QAction>
 #include <QIcon>
@@ -35,76 +37,83 @@ void MainMenus::buildMenus(QMainWindow* window)
         }
         return menu;
     };
-    addMenu("Menu_Data", QStringLiteral("資料(&D)"),
-            {{"Data_New", QStringLiteral("新增資料(&N)"), &MainMenus::newRecord},
-             {"Data_Del", QStringLiteral("刪除資料(&D)"), &MainMenus::deleteTicked},
-             {"Line0", {}, nullptr},
-             {"Data_Clear", QStringLiteral("清除已歸還資料(&C)"), &MainMenus::clearReturned},
-             {"Date_Export", QStringLiteral("匯出(&E)"), &MainMenus::exportShown},
-             {"Line1", {}, nullptr},
-             {"Data_Quit", QStringLiteral("結束(&X)"), &MainMenus::quit}});
+    namespace Name = MainMenuItems;
+    addMenu(Name::dataMenu, QStringLiteral("資料(&D)"),
+            {{Name::newRecord, QStringLiteral("新增資料(&N)"), &MainMenus::newRecord},
+             {Name::deleteTicked, QStringLiteral("刪除資料(&D)"), &MainMenus::deleteTicked},
+             {Name::removalSeparator, {}, nullptr},
+             {Name::clearReturned, QStringLiteral("清除已歸還資料(&C)"), &MainMenus::clearReturned},
+             {Name::exportShown, QStringLiteral("匯出(&E)"), &MainMenus::exportShown},
+             {Name::quitSeparator, {}, nullptr},
+             {Name::quit, QStringLiteral("結束(&X)"), &MainMenus::quit}});
 
-    addMenu("Menu_Set", QStringLiteral("設定(&S)"),
-            {{"Set_Type", QStringLiteral("分類選項(&T)"), &MainMenus::editCategories},
-             {"Set_Affair", QStringLiteral("物品清單(&A)"), &MainMenus::editItems},
-             {"Set_Borrower", QStringLiteral("借用人名單(&B)"), &MainMenus::editBorrowers}});
+    addMenu(Name::listsMenu, QStringLiteral("設定(&S)"),
+            {{Name::editCategories, QStringLiteral("分類選項(&T)"), &MainMenus::editCategories},
+             {Name::editItems, QStringLiteral("物品清單(&A)"), &MainMenus::editItems},
+             {Name::editBorrowers, QStringLiteral("借用人名單(&B)"), &MainMenus::editBorrowers}});
 
-    QMenu* view = addMenu("Menu_View", QStringLiteral("檢視(&V)"), {});
+    QMenu* view = addMenu(Name::viewMenu, QStringLiteral("檢視(&V)"), {});
     for (int size : FontSizes) {
         const QString two = QStringLiteral("%1").arg(size, 2, 10, QLatin1Char('0'));
         QAction* action = view->addAction(QStringLiteral("字型大小 ") + two);
-        action->setObjectName(QStringLiteral("View_Font") + two);
+        action->setObjectName(Name::fontSize(size));
         action->setCheckable(true);
         action->setChecked(size == FontSizes[0]);
         connect(action, &QAction::triggered, this, [this, size] { emit fontSizeChosen(size); });
         fontActions_.append(action);
     }
-    view->addSeparator()->setObjectName(QStringLiteral("Line5"));
+    view->addSeparator()->setObjectName(QLatin1String(Name::peopleSeparator));
     QAction* people = view->addAction(QStringLiteral("借用人統計(&P)"));
-    people->setObjectName(QStringLiteral("View_People"));
+    people->setObjectName(QLatin1String(Name::people));
     connect(people, &QAction::triggered, this, &MainMenus::showPeople);
 
-    addMenu("Menu_Help", QStringLiteral("說明(&H)"),
-            {{"Help_Help", QStringLiteral("使用說明(&H)"), &MainMenus::showHelp},
-             {"Line2", {}, nullptr},
-             {"Help_About", QStringLiteral("關於(&A)"), &MainMenus::showAbout},
-             // The toolbar's last button, here to be reached by keyboard too. "Line3" is the
-             // filter strip's rule.
-             {"Line4", {}, nullptr},
-             {"Help_Update", QStringLiteral("檢查更新(&U)"), &MainMenus::checkForUpdates}});
+    addMenu(Name::helpMenu, QStringLiteral("說明(&H)"),
+            {{Name::helpPage, QStringLiteral("使用說明(&H)"), &MainMenus::showHelp},
+             {Name::aboutSeparator, {}, nullptr},
+             {Name::about, QStringLiteral("關於(&A)"), &MainMenus::showAbout},
+             // The toolbar's last button, here to be reached by keyboard too.
+             {Name::updateSeparator, {}, nullptr},
+             {Name::checkForUpdates, QStringLiteral("檢查更新(&U)"), &MainMenus::checkForUpdates}});
 }
 
 void MainMenus::buildToolbar(QMainWindow* window)
 {
-    QToolBar* toolbar = window->addToolBar(QStringLiteral("Toolbar1"));
-    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    QToolBar* toolbar = window->addToolBar(QLatin1String(MainMenuItems::toolbar));
+    toolbar->setObjectName(QLatin1String(MainMenuItems::toolbar));
     toolbar->setMovable(false);
     toolbar->setFloatable(false);
     toolbar->setIconSize(QSize(24, 24));
     toolbar->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    toolbar->setFixedHeight(Twips::toPixels(ToolbarTwips));
+    toolbar->setFixedHeight(Twips::toPixels(MainLayout::ToolbarTwips));
 
-    // ImageList1: the desktop theme's icon where there is one, else the one that ships with us.
+    // Each button's icon is the desktop theme's where there is one, else the one that ships with
+    // the program.
     struct Button
     {
+        const char* name;
         QString text; // empty for a separator
         const char* theme;
         const char* fallback;
         void (MainMenus::*command)();
     };
+    namespace Name = MainMenuItems;
     const QList<Button> buttons{
-        {},
-        {QStringLiteral("新增資料"), "document-new", "new", &MainMenus::newRecord},
-        {QStringLiteral("刪除資料"), "edit-delete", "delete", &MainMenus::deleteTicked},
-        {},
-        {QStringLiteral("分類選項"), "folder", "types", &MainMenus::editCategories},
-        {QStringLiteral("物品清單"), "view-list-details", "items", &MainMenus::editItems},
-        {QStringLiteral("借用人"), "system-users", "borrowers", &MainMenus::editBorrowers},
-        {},
-        {QStringLiteral("檢查更新"), "system-software-update", "update",
-         &MainMenus::checkForUpdates},
+        {Name::firstToolbarSeparator, {}, nullptr, nullptr, nullptr},
+        {Name::newRecordButton, QStringLiteral("新增資料"), "document-new", "new",
+         &MainMenus::newRecord},
+        {Name::deleteTickedButton, QStringLiteral("刪除資料"), "edit-delete", "delete",
+         &MainMenus::deleteTicked},
+        {Name::listsToolbarSeparator, {}, nullptr, nullptr, nullptr},
+        {Name::editCategoriesButton, QStringLiteral("分類選項"), "folder", "types",
+         &MainMenus::editCategories},
+        {Name::editItemsButton, QStringLiteral("物品清單"), "view-list-details", "items",
+         &MainMenus::editItems},
+        {Name::editBorrowersButton, QStringLiteral("借用人"), "system-users", "borrowers",
+         &MainMenus::editBorrowers},
+        {Name::updateToolbarSeparator, {}, nullptr, nullptr, nullptr},
+        {Name::checkForUpdatesButton, QStringLiteral("檢查更新"), "system-software-update",
+         "update", &MainMenus::checkForUpdates},
     };
-    int position = 0;
     for (const Button& b : buttons) {
         QAction* action;
         if (b.text.isEmpty()) {
@@ -117,7 +126,7 @@ void MainMenus::buildToolbar(QMainWindow* window)
             action = toolbar->addAction(icon, b.text);
             connect(action, &QAction::triggered, this, b.command);
         }
-        action->setObjectName(QStringLiteral("Toolbar1_Button%1").arg(++position));
+        action->setObjectName(QLatin1String(b.name));
     }
 }
 

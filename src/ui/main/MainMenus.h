@@ -13,8 +13,6 @@ class MainMenus : public QObject
     Q_OBJECT
 public:
     static constexpr int FontSizes[] = {9, 10, 11, 12, 13, 14, 15, 16};
-    // The toolbar's designed height; the window's other controls are placed below it.
-    static constexpr int ToolbarTwips = 735;
 
     explicit MainMenus(QMainWindow* window);
 

@@ -1,23 +1,25 @@
 #include "ui/main/MainWindow.h"
 
 #include "Product.h"
-#include "platform/ListHeader.h"
-#include "platform/MessageBox.h"
-#include "platform/Modal.h"
-#include "platform/ProgramIcon.h"
-#include "platform/Shell.h"
-#include "platform/Twips.h"
 #include "store/DataStore.h"
+#include "ui/ControlNames.h"
 #include "ui/about/HelpCommands.h"
 #include "ui/lists/ListMode.h"
-#include "ui/main/FileMessages.h"
+#include "ui/main/DataFileSaver.h"
 #include "ui/main/ListCommands.h"
+#include "ui/main/LoadProblems.h"
 #include "ui/main/MainMenus.h"
 #include "ui/main/RecordCommands.h"
-#include "ui/main/RecordListModel.h"
 #include "ui/main/RecordListPanel.h"
 #include "ui/main/WindowSettings.h"
 #include "ui/people/PeopleWindow.h"
+#include "ui/records/RecordListModel.h"
+#include "ui/widgets/ListHeader.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/Modal.h"
+#include "ui/widgets/ProgramIcon.h"
+#include "ui/widgets/Shell.h"
+#include "ui/widgets/Twips.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -32,22 +34,22 @@ MainWindow::MainWindow(DataStore& store, SettingsStore& settings, QWidget* paren
 {
     // The icons live in the static library; naming them here keeps the linker from dropping them.
     Q_INIT_RESOURCE(resources);
-    setObjectName(QStringLiteral("MainForm"));
+    setObjectName(QLatin1String(MainWindowControls::window));
     setWindowTitle(Product::Caption);
     setWindowIcon(ProgramIcon::icon());
 
     menus_ = new MainMenus(this);
-    model_ = new RecordListModel(store_.recordRegister, this);
+    model_ = new RecordListModel(store_.recordRegister(), this);
     panel_ = new RecordListPanel(model_, this);
     setCentralWidget(panel_);
     QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setObjectName(QLatin1String(MainWindowControls::statusBar));
     bar->setSizeGripEnabled(true);
     summary_ = new QLabel(bar);
-    summary_->setObjectName(QStringLiteral("StatusBar1_Text"));
+    summary_->setObjectName(QLatin1String(MainWindowControls::summary));
     bar->addWidget(summary_, 1);
     overdue_ = new QLabel(bar);
-    overdue_->setObjectName(QStringLiteral("StatusBar1_Overdue"));
+    overdue_->setObjectName(QLatin1String(MainWindowControls::overdueCount));
     bar->addPermanentWidget(overdue_);
     settings_ = std::make_unique<WindowSettings>(*this, *panel_->list(), settings);
     records_ = new RecordCommands(store_, *panel_, *model_, this);
@@ -74,24 +76,20 @@ void MainWindow::connectCommands()
             [this] { lists_->edit(ListMode::borrowers()); });
     connect(menus_, &MainMenus::fontSizeChosen, this, &MainWindow::setListFont);
     connect(menus_, &MainMenus::showPeople, this, [this] {
-        PeopleWindow people(store_.recordRegister, QDate::currentDate(), panel_->list()->font(),
+        PeopleWindow people(store_.recordRegister(), QDate::currentDate(), panel_->list()->font(),
                             this);
         Modal::exec(people);
     });
     connect(menus_, &MainMenus::showHelp, this,
-            [this] { HelpCommands::openHelpPage(this, store_.AppDir()); });
+            [this] { HelpCommands::openHelpPage(store_.folder()); });
     connect(menus_, &MainMenus::showAbout, this, [this] { HelpCommands::showAbout(this); });
     connect(menus_, &MainMenus::checkForUpdates, this,
-            [this] { Shell::open(this, Product::UpdatePage, Shell::Show); });
+            [this] { Shell::open(Product::UpdatePage); });
 
-    connect(panel_, &RecordListPanel::filterChanged, this, &MainWindow::showRecords);
-    // Slots have moved: the list is shown anew. Before the category filter is filled at start-up
-    // there is nothing to show yet; filling it shows the records.
-    connect(&store_.recordRegister, &RecordRegister::recordsRemoved, this,
-            &MainWindow::showRecords);
-    connect(&store_.recordRegister, &RecordRegister::recordsReloaded, this, [this] {
-        if (panel_->categoryCount() > 0)
-            showRecords();
+    // The status bar's totals follow the list's rebuilds, not the records added between them.
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        summary_->setText(model_->summary());
+        overdue_->setText(model_->overdueText());
     });
 }
 
@@ -101,33 +99,20 @@ void MainWindow::load()
     settings_->restoreWindow();
     setListFont(settings_->fontSize());
 
-    QList<FileProblem> problems = store_.MainDataInit();
-    problems += store_.loadList(store_.TypeList, DataStore::TypeFileName);
-    // The filters restored; choosing the category shows the records for the first time.
-    panel_->setCategories(store_.TypeList.names());
+    // The category filter and the other filters as stored first, so that the records loaded show
+    // under them.
+    const QList<FileProblem> categoryProblems =
+        store_.loadList(store_.lists().categories, DataFiles::Categories);
+    panel_->setCategories(store_.lists().categories.names());
     const WindowSettings::Filters filters = settings_->filters(panel_->categoryCount());
     panel_->restoreFilters(filters.direction, filters.status, filters.category);
-    problems += store_.loadList(store_.AffairList, DataStore::AffairFileName);
-    problems += store_.loadList(store_.BorrowerList, DataStore::BorrowerFileName);
-    FileMessages::report(this, problems);
+    QList<FileProblem> problems = store_.loadRecords();
+    problems += categoryProblems;
+    problems += store_.loadList(store_.lists().items, DataFiles::Items);
+    problems += store_.loadList(store_.lists().borrowers, DataFiles::Borrowers);
+    LoadProblems::report(this, problems);
     if (const QString notice = settings_->startNotice(); !notice.isEmpty() && !shutDown_)
         MessageBox::warning(this, notice);
-}
-
-void MainWindow::MainDataShow()
-{
-    const RecordFilter filter = panel_->filter();
-    const ShownRecords shown = filter.apply(store_.records);
-    model_->setRows(shown.recordSlots);
-    summary_->setText(filter.summary(shown));
-    overdue_->setText(RecordFilter::overdueText(shown));
-}
-
-void MainWindow::showRecords()
-{
-    MainDataShow();
-    if (model_->rowCount() > 0)
-        panel_->selectRow(model_->rowCount() - 1);
 }
 
 void MainWindow::setListFont(int size)
@@ -159,7 +144,7 @@ bool MainWindow::shutDown()
         return shutDown_;
     const QScopedValueRollback<bool> busy(shuttingDown_, true);
     QStringList notices = lists_->finishOpenEditor();
-    const bool written = FileMessages::writeRecordFile(this, store_, notices);
+    const bool written = DataFileSaver::saveRecordFile(this, store_, notices);
     if (written) {
         notices.append(settings_->save(
             {panel_->directionIndex(), panel_->statusIndex(), panel_->categoryIndex()}));

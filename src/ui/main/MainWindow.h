@@ -36,11 +36,6 @@ public:
     void endBySession();
     static constexpr std::chrono::seconds kSessionAnswerTime{30};
 
-    // Rebuilds the list and the status bar's summary from the register and the filters.
-    void MainDataShow();
-    // MainDataShow, then the last row selected and scrolled into view.
-    void showRecords();
-
     QMenu* createPopupMenu() override;
 
 protected:

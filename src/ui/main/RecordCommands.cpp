@@ -2,37 +2,44 @@
 
 #include "Product.h"
 #include "export/CsvExport.h"
-#include "platform/MessageBox.h"
 #include "store/DataStore.h"
 #include "store/DateText.h"
 #include "ui/editor/NamePicker.h"
 #include "ui/editor/RecordEditor.h"
 #include "ui/lists/ListMode.h"
-#include "ui/main/RecordListModel.h"
 #include "ui/main/RecordListPanel.h"
+#include "ui/records/RecordListModel.h"
+#include "ui/widgets/MessageBox.h"
 
 namespace {
 const QString kDeleteTitle = QStringLiteral("刪除資料");
 
 RecordEditor::Choices choicesOf(const DataStore& store)
 {
-    return {RecordFilter::categoryEntries(store.TypeList.names(), RecordFilter::Box::Record),
-            store.AffairList.names(), store.BorrowerList.names()};
+    return {
+        RecordFilter::categoryEntries(store.lists().categories.names(), RecordFilter::Box::Record),
+        store.lists().items.names(), store.lists().borrowers.names()};
 }
 
 std::optional<RecordEditor::Result> openEditor(RecordEditor::Mode mode, const LoanRecord& record,
                                                const RecordEditor::Choices& choices,
                                                const DataStore& store)
 {
-    // Without an owner window, as the editor has always been shown.
-    return RecordEditor(mode, record, choices, store.records.isFull()).run();
+    return RecordEditor(mode, record, choices, store.records().isFull()).run();
+}
+
+// The category the list shows once a record is stored: the record's own, unless the filter
+// shows them all.
+QString categoryToShow(const QString& filter, const LoanRecord& stored)
+{
+    return filter == Texts::All ? filter : stored.Category;
 }
 
 // The record is stored already, so a full list only costs the name, and the user is told.
 void addName(DataStore& store, QWidget* window, const ListMode& mode, const QString& name,
              NamePicker::Kind list)
 {
-    NameList& names = mode.listIn(store);
+    NameList& names = mode.listIn(store.lists());
     if (names.append(name))
         return;
     MessageBox::warning(
@@ -71,11 +78,11 @@ void RecordCommands::newRecord()
     if (!result)
         return;
     // The new row joins the list as it stands; the filters and totals catch up at the next
-    // rebuild, unless the list is to show the record's category.
-    store_.recordRegister.append(result->record);
+    // rebuild, unless the list is to show another category.
+    store_.recordRegister().append(result->record);
     addNames(store_, window_, *result);
-    if (filter != Texts::All && filter != result->record.Category)
-        panel_.chooseCategory(result->record.Category);
+    if (const QString shown = categoryToShow(filter, result->record); shown != filter)
+        panel_.chooseCategory(shown);
 }
 
 void RecordCommands::editSelected()
@@ -85,17 +92,13 @@ void RecordCommands::editSelected()
         return;
     const int slot = model_.slotAt(row);
     const auto result =
-        openEditor(RecordEditor::Mode::Edit, store_.records[slot], choicesOf(store_), store_);
+        openEditor(RecordEditor::Mode::Edit, store_.records()[slot], choicesOf(store_), store_);
     if (!result)
         return;
-    store_.recordRegister.replace(slot, result->record);
+    store_.recordRegister().replace(slot, result->record);
     addNames(store_, window_, *result);
-    // The list is rebuilt under the record's category, unless it shows them all, and the edited
-    // row selected.
-    const QString filter = panel_.filter().category;
-    panel_.chooseCategory(filter != Texts::All && filter != result->record.Category
-                              ? result->record.Category
-                              : filter);
+    // The list is rebuilt, and the edited row selected.
+    panel_.chooseCategory(categoryToShow(panel_.filter().category, result->record));
     if (const int edited = model_.rowOf(slot); edited >= 0)
         panel_.selectRow(edited);
 }
@@ -112,22 +115,22 @@ void RecordCommands::deleteTicked()
         return;
     }
     if (MessageBox::confirm(window_, QStringLiteral("確定刪除資料嗎？"), kDeleteTitle))
-        store_.recordRegister.remove(ticked);
+        store_.recordRegister().remove(ticked);
 }
 
 void RecordCommands::clearReturned()
 {
     if (MessageBox::confirm(window_, QStringLiteral("確定清除已歸還資料嗎？"), kDeleteTitle))
-        store_.recordRegister.removeReturned();
+        store_.recordRegister().removeReturned();
 }
 
 void RecordCommands::exportShown()
 {
     QList<LoanRecord> shown;
     for (int row = 0; row < model_.rowCount(); ++row)
-        shown.append(store_.records[model_.slotAt(row)]);
+        shown.append(store_.records()[model_.slotAt(row)]);
     const CsvExport::Outcome outcome = CsvExport::write(
-        shown, RecordFilter::directionText(panel_.directionIndex()), store_.AppDir());
+        shown, RecordFilter::directionText(panel_.directionIndex()), store_.folder());
     if (!outcome.written) {
         MessageBox::warning(window_,
                             QStringLiteral("無法匯出到 %1（%2）").arg(outcome.path, outcome.error));

@@ -1,12 +1,13 @@
 #include "ui/main/RecordListPanel.h"
 
-#include "platform/DialogLayout.h"
-#include "platform/Twips.h"
+#include "ui/ControlNames.h"
 #include "ui/main/FilterStrip.h"
-#include "ui/main/MainMenus.h"
-#include "ui/main/RecordCellDelegate.h"
-#include "ui/main/RecordListModel.h"
-#include "ui/main/RecordListView.h"
+#include "ui/main/MainLayout.h"
+#include "ui/records/RecordCellDelegate.h"
+#include "ui/records/RecordListModel.h"
+#include "ui/records/RecordListView.h"
+#include "ui/widgets/DialogLayout.h"
+#include "ui/widgets/Twips.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -19,7 +20,7 @@
 
 namespace {
 // The designed client area holds the toolbar; this panel starts below it.
-constexpr int kToolbarTwips = MainMenus::ToolbarTwips;
+constexpr int kToolbarTwips = MainLayout::ToolbarTwips;
 constexpr int kListTopTwips = 1320;
 constexpr int kDesignColumnWidths[] = {90, 50, 110, 100, 220, 50, 90, 90};
 
@@ -28,10 +29,10 @@ QRect belowToolbar(int left, int top, int width, int height)
     return Twips::rect(left, top - kToolbarTwips, width, height);
 }
 
-// Three option buttons "name_0" … "name_2", the first chosen; the ids are their indexes. They stand
-// in a box of their own, unseen, that gives the group its name for screen readers.
-QButtonGroup* optionGroup(QWidget* parent, const char* name, const QString& groupName,
-                          const QStringList& captions, int left, int top)
+// Three option buttons, the first chosen; the ids are their indexes. They stand in a box of their
+// own, unseen, that gives the group its name for screen readers.
+QButtonGroup* optionGroup(QWidget* parent, const char* name, const char* const (&buttonNames)[3],
+                          const QString& groupName, const QStringList& captions, int left, int top)
 {
     auto* box = new QWidget(parent);
     box->setAccessibleName(groupName);
@@ -40,8 +41,7 @@ QButtonGroup* optionGroup(QWidget* parent, const char* name, const QString& grou
     group->setObjectName(QString::fromLatin1(name));
     QRect area;
     for (int i = 0; i < 3; ++i) {
-        const QByteArray buttonName = name + QByteArray("_") + QByteArray::number(i);
-        auto* button = DialogLayout::place<QRadioButton>(box, buttonName.constData(), captions[i],
+        auto* button = DialogLayout::place<QRadioButton>(box, buttonNames[i], captions[i],
                                                          left + i * 960, top, 855, 375);
         button->move(button->pos() - box->pos()); // where the design puts it in the parent
         area |= button->geometry();
@@ -56,7 +56,7 @@ QButtonGroup* optionGroup(QWidget* parent, const char* name, const QString& grou
 RecordListPanel::RecordListPanel(RecordListModel* model, QWidget* parent)
     : QWidget(parent), model_(model)
 {
-    setObjectName(QStringLiteral("ClientArea"));
+    setObjectName(QLatin1String(MainWindowControls::clientArea));
     buildControls();
     buildList(model);
     setTabOrder(selectAll_, direction_->button(0));
@@ -73,33 +73,35 @@ RecordListPanel::RecordListPanel(RecordListModel* model, QWidget* parent)
 void RecordListPanel::buildControls()
 {
     strip_ = new FilterStrip(this);
-    strip_->setObjectName(QStringLiteral("Picture1"));
+    strip_->setObjectName(QLatin1String(MainWindowControls::filterStrip));
     strip_->setGeometry(belowToolbar(-30, 720, 10215, 795));
 
-    auto* tile = new QLabel(this);
-    tile->setObjectName(QStringLiteral("Picture2"));
-    tile->setPixmap(FilterStrip::stripeTile(palette()));
-    tile->hide();
-
-    selectAll_ = DialogLayout::place<QPushButton>(strip_, "Command1", QStringLiteral("全選"), 120,
-                                                  90, 855, 375);
+    selectAll_ = DialogLayout::place<QPushButton>(strip_, MainWindowControls::selectAllButton,
+                                                  QStringLiteral("全選"), 120, 90, 855, 375);
     connect(selectAll_, &QPushButton::clicked, this, &RecordListPanel::toggleTicks);
-    stripLine_ = DialogLayout::line(strip_, "Line3", EtchedLine::Half::Shadow, 0, 540, 10080);
+    stripLine_ = DialogLayout::line(strip_, MainWindowControls::filterStripLine,
+                                    EtchedLine::Half::Shadow, 0, 540, 10080);
 
-    status_ = optionGroup(strip_, "Option2", QStringLiteral("狀態"),
-                          {Texts::All, Texts::NotReturned, Texts::Returned}, 4320, 90);
+    status_ = optionGroup(strip_, MainWindowControls::statusFilter,
+                          {MainWindowControls::statusAll, MainWindowControls::statusNotReturned,
+                           MainWindowControls::statusReturned},
+                          QStringLiteral("狀態"), {Texts::All, Texts::NotReturned, Texts::Returned},
+                          4320, 90);
     direction_ =
-        optionGroup(this, "Option1", QStringLiteral("類別"),
-                    {Texts::All, Texts::LentOut, Texts::BorrowedIn}, 1320, 840 - kToolbarTwips);
-    connect(direction_, &QButtonGroup::idClicked, this, &RecordListPanel::filterChanged);
-    connect(status_, &QButtonGroup::idClicked, this, &RecordListPanel::filterChanged);
+        optionGroup(this, MainWindowControls::directionFilter,
+                    {MainWindowControls::directionAll, MainWindowControls::directionLentOut,
+                     MainWindowControls::directionBorrowedIn},
+                    QStringLiteral("類別"), {Texts::All, Texts::LentOut, Texts::BorrowedIn}, 1320,
+                    840 - kToolbarTwips);
+    connect(direction_, &QButtonGroup::idClicked, this, &RecordListPanel::showFiltered);
+    connect(status_, &QButtonGroup::idClicked, this, &RecordListPanel::showFiltered);
 
     category_ = new QComboBox(this);
-    category_->setObjectName(QStringLiteral("Combo1"));
+    category_->setObjectName(QLatin1String(MainWindowControls::categoryFilter));
     category_->setEditable(false);
     category_->setGeometry(belowToolbar(7440, 870, 2535, 330));
     category_->setMaxVisibleItems(20);
-    connect(category_, &QComboBox::activated, this, &RecordListPanel::filterChanged);
+    connect(category_, &QComboBox::activated, this, &RecordListPanel::showFiltered);
     // Screen readers on Linux name a drop-down list by the label it is the buddy of, not by an
     // accessible name; the filter has no caption on screen, so an unseen one names it.
     auto* caption = new QLabel(QStringLiteral("分類"), this);
@@ -110,7 +112,7 @@ void RecordListPanel::buildControls()
 void RecordListPanel::buildList(RecordListModel* model)
 {
     list_ = new RecordListView(this);
-    list_->setObjectName(QStringLiteral("ListView1"));
+    list_->setObjectName(QLatin1String(MainWindowControls::recordList));
     list_->setAccessibleName(QStringLiteral("資料"));
     list_->setModel(model);
     list_->setItemDelegate(new RecordCellDelegate(list_));
@@ -135,11 +137,7 @@ void RecordListPanel::buildList(RecordListModel* model)
     };
     connect(list_, &QTableView::doubleClicked, this, edit);
     connect(list_, &RecordListView::editKeyPressed, this, edit);
-    // A rebuild clears every tick.
-    connect(model, &QAbstractItemModel::modelReset, this, [this] {
-        allTicked_ = false;
-        selectAll_->setText(QStringLiteral("全選"));
-    });
+    connect(model, &QAbstractItemModel::modelReset, this, &RecordListPanel::followRebuild);
 }
 
 void RecordListPanel::layoutControls()
@@ -193,7 +191,7 @@ void RecordListPanel::chooseCategory(const QString& text)
 {
     category_->setCurrentIndex(
         std::max(0, category_->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive)));
-    emit filterChanged();
+    showFiltered();
 }
 
 void RecordListPanel::restoreFilters(int direction, int status, int category)
@@ -201,7 +199,20 @@ void RecordListPanel::restoreFilters(int direction, int status, int category)
     direction_->button(direction)->setChecked(true);
     status_->button(status)->setChecked(true);
     category_->setCurrentIndex(category);
-    emit filterChanged();
+    showFiltered();
+}
+
+void RecordListPanel::showFiltered()
+{
+    model_->setFilter(filter());
+}
+
+void RecordListPanel::followRebuild()
+{
+    allTicked_ = false;
+    selectAll_->setText(QStringLiteral("全選"));
+    if (model_->rowCount() > 0)
+        selectRow(model_->rowCount() - 1);
 }
 
 void RecordListPanel::selectRow(int row)

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "store/RecordFilter.h"
-#include "ui/main/RecordListView.h"
+#include "ui/records/RecordListView.h"
 
 #include <QWidget>
 
@@ -13,7 +13,9 @@ class QPushButton;
 class RecordListModel;
 
 // The main window's client area: the filters above the record list, and the list. Choosing a
-// filter, by the user or by code, signals filterChanged, also when the choice is the one shown.
+// filter, by the user or by code, rebuilds the list under it (RecordListModel), also when the
+// choice is the one shown. After every rebuild no row is ticked and the last row is selected and
+// scrolled into view.
 class RecordListPanel : public QWidget
 {
     Q_OBJECT
@@ -32,7 +34,7 @@ public:
     // The entry with this text (the first one, if several); a text that is not among them
     // chooses "全部".
     void chooseCategory(const QString& text);
-    // The filters as stored: the buttons silently, then the category entry, which signals.
+    // The filters as stored; the list is rebuilt once.
     void restoreFilters(int direction, int status, int category);
 
     // Selects a row of the list and scrolls it into view.
@@ -40,7 +42,6 @@ public:
     int selectedRow() const; // -1 for none
 
 signals:
-    void filterChanged();
     // A double-click on a row, or Enter or F2 on the current row, which it selects first: edit
     // that row.
     void rowActivated();
@@ -52,6 +53,9 @@ private:
     void buildControls();
     void buildList(RecordListModel* model);
     void layoutControls();
+    void showFiltered();
+    // The list as a rebuild leaves it: no ticks, the last row selected.
+    void followRebuild();
     // Ticks every row, or clears every tick when all were ticked by it.
     void toggleTicks();
 

@@ -1,9 +1,9 @@
 #include "ui/main/WindowSettings.h"
 
-#include "platform/ScreenFit.h"
-#include "platform/SettingsStore.h"
-#include "platform/Twips.h"
 #include "store/LoanRecord.h"
+#include "system/SettingsStore.h"
+#include "ui/widgets/ScreenFit.h"
+#include "ui/widgets/Twips.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -15,6 +15,10 @@ namespace {
 const QSize kMinimumOuterSize(688, 556);
 constexpr int kWinStateNormal = 0;
 constexpr int kWinStateMaximized = 2;
+// The filters' keys, which earlier versions named after the filters' controls.
+const QString kDirectionKey = QStringLiteral("Option1");
+const QString kStatusKey = QStringLiteral("Option2");
+const QString kCategoryKey = QStringLiteral("Combo1");
 
 QString twipsText(int pixels)
 {
@@ -89,9 +93,9 @@ void WindowSettings::storeFontSize(int size)
 
 WindowSettings::Filters WindowSettings::filters(int categoryCount) const
 {
-    return {settings_.wholeNumber(QStringLiteral("Option1"), 0, 2).value_or(0),
-            settings_.wholeNumber(QStringLiteral("Option2"), 0, 2).value_or(0),
-            settings_.wholeNumber(QStringLiteral("Combo1"), 0, categoryCount - 1).value_or(0)};
+    return {settings_.wholeNumber(kDirectionKey, 0, 2).value_or(0),
+            settings_.wholeNumber(kStatusKey, 0, 2).value_or(0),
+            settings_.wholeNumber(kCategoryKey, 0, categoryCount - 1).value_or(0)};
 }
 
 QString WindowSettings::startNotice() const
@@ -119,9 +123,9 @@ QString WindowSettings::save(const Filters& filters)
             settings_.setValue(QStringLiteral("Height"), twipsText(frame.height()));
         }
     }
-    settings_.setValue(QStringLiteral("Option1"), QString::number(filters.direction));
-    settings_.setValue(QStringLiteral("Option2"), QString::number(filters.status));
-    settings_.setValue(QStringLiteral("Combo1"), QString::number(filters.category));
+    settings_.setValue(kDirectionKey, QString::number(filters.direction));
+    settings_.setValue(kStatusKey, QString::number(filters.status));
+    settings_.setValue(kCategoryKey, QString::number(filters.category));
     // Told once, here: the font size is stored at every change, and would fail as often. A file
     // that could not be used at all was told of at the start.
     if (settings_.sync() || !settings_.unusableReason().isEmpty())

@@ -1,10 +1,11 @@
 #include "ui/people/PeopleWindow.h"
 
-#include "platform/Modal.h"
 #include "store/Amount.h"
 #include "store/RecordRegister.h"
+#include "ui/ControlNames.h"
 #include "ui/people/PeopleModel.h"
 #include "ui/people/PersonRecords.h"
+#include "ui/widgets/Modal.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -46,7 +47,7 @@ PeopleWindow::PeopleWindow(const RecordRegister& records, const QDate& today, co
                            QWidget* parent)
     : QDialog(parent), records_(records), listFont_(listFont)
 {
-    setObjectName(QStringLiteral("PeopleForm"));
+    setObjectName(QLatin1String(PeopleWindowControls::dialog));
     setWindowTitle(QStringLiteral("借用人統計"));
     PeopleSummary summary = PeopleSummary::of(records.table(), today);
     model_ = new PeopleModel(std::move(summary.people), this);
@@ -62,7 +63,7 @@ void PeopleWindow::buildControls(const QFont& listFont)
     sorted_->setSortLocaleAware(true);
 
     table_ = new QTableView(this);
-    table_->setObjectName(QStringLiteral("PeopleList"));
+    table_->setObjectName(QLatin1String(PeopleWindowControls::list));
     table_->setAccessibleName(windowTitle());
     table_->setFont(listFont);
     table_->setModel(sorted_);
@@ -86,11 +87,11 @@ void PeopleWindow::buildControls(const QFont& listFont)
     table_->installEventFilter(this);
 
     totals_ = new QLabel(this);
-    totals_->setObjectName(QStringLiteral("PeopleTotals"));
+    totals_->setObjectName(QLatin1String(PeopleWindowControls::totals));
     totals_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* close = buttons->addButton(QStringLiteral("關閉"), QDialogButtonBox::RejectRole);
-    close->setObjectName(QStringLiteral("PeopleClose"));
+    close->setObjectName(QLatin1String(PeopleWindowControls::closeButton));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);

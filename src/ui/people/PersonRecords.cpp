@@ -1,12 +1,12 @@
 #include "ui/people/PersonRecords.h"
 
-#include "store/PeopleSummary.h"
 #include "store/RecordRegister.h"
-#include "ui/main/RecordCellDelegate.h"
-#include "ui/main/RecordListModel.h"
-#include "ui/main/RecordListView.h"
+#include "ui/ControlNames.h"
 #include "ui/people/OldestFirst.h"
 #include "ui/people/PeopleModel.h"
+#include "ui/records/RecordCellDelegate.h"
+#include "ui/records/RecordListModel.h"
+#include "ui/records/RecordListView.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -26,19 +26,21 @@ PersonRecords::PersonRecords(const RecordRegister& records, const QString& name,
                              const QFont& listFont, QWidget* parent)
     : QDialog(parent)
 {
-    setObjectName(QStringLiteral("PersonForm"));
+    setObjectName(QLatin1String(PersonRecordsControls::dialog));
     const QString title = PeopleModel::shownName(name) + QStringLiteral(" 的借還記錄");
     setWindowTitle(title);
 
     auto* model = new RecordListModel(records, this);
-    model->setRows(PeopleSummary::recordsOf(records.table(), name));
+    RecordFilter party;
+    party.borrower = name;
+    model->setFilter(party);
     auto* oldestFirst = new OldestFirst(this);
     oldestFirst->setDynamicSortFilter(false);
     oldestFirst->setSourceModel(model);
     oldestFirst->sortRows();
 
     auto* list = new RecordListView(this);
-    list->setObjectName(QStringLiteral("PersonList"));
+    list->setObjectName(QLatin1String(PersonRecordsControls::list));
     list->setAccessibleName(title);
     list->setFont(listFont);
     list->setModel(oldestFirst);
@@ -61,10 +63,10 @@ PersonRecords::PersonRecords(const RecordRegister& records, const QString& name,
                                                 QItemSelectionModel::NoUpdate);
 
     auto* count = new QLabel(QStringLiteral("共 %1 筆資料").arg(oldestFirst->rowCount()), this);
-    count->setObjectName(QStringLiteral("PersonCount"));
+    count->setObjectName(QLatin1String(PersonRecordsControls::count));
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* close = buttons->addButton(QStringLiteral("關閉"), QDialogButtonBox::RejectRole);
-    close->setObjectName(QStringLiteral("PersonClose"));
+    close->setObjectName(QLatin1String(PersonRecordsControls::closeButton));
     // Enter, as Esc, goes back to the summary.
     close->setDefault(true);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -1,7 +1,6 @@
-#include "platform/Shell.h"
-#include "platform/Twips.h"
 #include "support/Dialogs.h"
 #include "support/WindowHarness.h"
+#include "ui/widgets/Shell.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -11,68 +10,57 @@
 
 namespace {
 
-TEST(About, OpensFromTheHelpMenuStartsAnEMailAtEachPressAndClosesOnlyWithOk)
+// The dialog shows each text whole, beside the icon and clear of the buttons, as plain text: an
+// address is read there, not followed. Only "確定" closes it; "寄信給作者" starts an e-mail at
+// every press.
+TEST(About, ShowsItsTextsWholeStartsAnEMailAtEachPressAndClosesOnlyWithOk)
 {
     WindowHarness h;
     auto& w = h.start();
     bool opened = false;
-    onNextDialog("AboutForm", [&](QDialog& d) {
+    onNextDialog(AboutControls::dialog, [&](QDialog& d) {
         opened = true;
         EXPECT_EQ(d.windowTitle(), "關於Kelvora");
         EXPECT_EQ(d.parentWidget(), &w);
-        EXPECT_FALSE(d.windowFlags().testFlag(Qt::WindowCloseButtonHint));
-        QTest::keyClick(&d, Qt::Key_Escape);
-        for (int press = 0; press < 3; ++press)
-            clickButton(d, "Command3");
-        EXPECT_TRUE(d.isVisible());
-        clickButton(d, "Command1");
-        EXPECT_FALSE(d.isVisible());
-        EXPECT_EQ(d.result(), QDialog::Accepted);
-    });
-    h.trigger("Help_About");
-    EXPECT_TRUE(opened);
-    ASSERT_EQ(Shell::opened().size(), 3);
-    for (const Shell::Opened& mail : Shell::opened()) {
-        EXPECT_EQ(mail.target, "mailto:author@kelvora.app");
-        EXPECT_EQ(mail.showCommand, Shell::Show);
-    }
-}
-
-TEST(About, IsFixedInSizeWithItsWholeTextShownAsPlainText)
-{
-    WindowHarness h;
-    h.start();
-    onNextDialog("AboutForm", [](QDialog& d) {
-        const QSize client(Twips::toPixels(6120), Twips::toPixels(1845));
-        EXPECT_EQ(d.minimumSize(), client);
-        EXPECT_EQ(d.maximumSize(), client);
-        const QLabel* image = control<QLabel>(d, "Image2");
-        EXPECT_FALSE(image->pixmap().isNull());
-        EXPECT_LT(image->geometry().right(), control<QLabel>(d, "Label1")->geometry().left());
+        EXPECT_EQ(d.minimumSize(), d.maximumSize());
+        const QLabel* icon = control<QLabel>(d, AboutControls::icon);
+        EXPECT_FALSE(icon->pixmap().isNull());
+        const int buttonsLeft = control<QPushButton>(d, AboutControls::okButton)->geometry().left();
         const struct
         {
             const char* name;
             QString text;
-            QRect design;
         } labels[] = {
-            {"Label1", "Kelvora v1.7", Twips::rect(1080, 240, 1260, 180)},
-            {"Label2", "Copyright © 2026 Kelvora 開發團隊", Twips::rect(1080, 480, 2745, 180)},
-            {"Label3", "https://kelvora.app", Twips::rect(1080, 840, 2160, 180)},
-            {"Label4", "author@kelvora.app", Twips::rect(1080, 1080, 1845, 180)},
+            {AboutControls::captionLabel, "Kelvora v1.7"},
+            {AboutControls::copyrightLabel, "Copyright © 2026 Kelvora 開發團隊"},
+            {AboutControls::webSiteLabel, "https://kelvora.app"},
+            {AboutControls::mailAddressLabel, "author@kelvora.app"},
         };
-        const int buttonsLeft = control<QPushButton>(d, "Command1")->geometry().left();
         for (const auto& expected : labels) {
             SCOPED_TRACE(expected.name);
             const QLabel* l = control<QLabel>(d, expected.name);
             EXPECT_EQ(l->text(), expected.text);
             EXPECT_EQ(l->textFormat(), Qt::PlainText);
             EXPECT_EQ(l->textInteractionFlags(), Qt::NoTextInteraction);
-            EXPECT_EQ(l->geometry().topLeft(), expected.design.topLeft());
             EXPECT_GE(l->width(), l->sizeHint().width());
+            EXPECT_LT(icon->geometry().right(), l->geometry().left());
             EXPECT_LT(l->geometry().right(), buttonsLeft);
         }
+
+        EXPECT_FALSE(d.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        QTest::keyClick(&d, Qt::Key_Escape);
+        for (int press = 0; press < 3; ++press)
+            clickButton(d, AboutControls::mailButton);
+        EXPECT_TRUE(d.isVisible());
+        clickButton(d, AboutControls::okButton);
+        EXPECT_FALSE(d.isVisible());
+        EXPECT_EQ(d.result(), QDialog::Accepted);
     });
-    h.trigger("Help_About");
+    h.trigger(MainMenuItems::about);
+    EXPECT_TRUE(opened);
+    ASSERT_EQ(Shell::opened().size(), 3);
+    for (const QString& mail : Shell::opened())
+        EXPECT_EQ(mail, "mailto:author@kelvora.app");
 }
 
 } // namespace

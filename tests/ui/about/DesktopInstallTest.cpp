@@ -1,4 +1,4 @@
-#include "platform/ProgramIcon.h"
+#include "ui/widgets/ProgramIcon.h"
 
 #include <QDir>
 #include <QFile>

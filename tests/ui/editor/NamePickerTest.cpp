@@ -1,6 +1,6 @@
-#include "platform/Modal.h"
 #include "support/Dialogs.h"
 #include "support/WindowHarness.h"
+#include "ui/widgets/Modal.h"
 
 #include <QDialog>
 #include <QListWidget>
@@ -17,8 +17,8 @@ class NamePicker : public ::testing::Test
 protected:
     void SetUp() override
     {
-        h.writeListFile(DataStore::AffairFileName, kItems);
-        h.writeListFile(DataStore::BorrowerFileName, kBorrowers);
+        h.writeListFile(DataFiles::Items, kItems);
+        h.writeListFile(DataFiles::Borrowers, kBorrowers);
         h.start();
     }
 
@@ -28,26 +28,28 @@ protected:
                                          const std::function<void(QDialog&, QListWidget*)>& pick)
     {
         std::pair<QString, QString> boxes;
-        onNextDialog("InputForm", [&](QDialog& editor) {
-            typeText(editor, "Text2", "舊內容");
-            typeText(editor, "Text1", "舊借用人");
+        onNextDialog(RecordEditorControls::dialog, [&](QDialog& editor) {
+            typeText(editor, RecordEditorControls::contentBox, "舊內容");
+            typeText(editor, RecordEditorControls::borrowerBox, "舊借用人");
             clickButton(editor, button);
-            boxes = {textOf(editor, "Text2"), textOf(editor, "Text1")};
+            boxes = {textOf(editor, RecordEditorControls::contentBox),
+                     textOf(editor, RecordEditorControls::borrowerBox)};
         });
-        onNextDialog("UseForm",
-                     [&](QDialog& picker) { pick(picker, control<QListWidget>(picker, "List1")); });
-        h.trigger("Data_New");
+        onNextDialog(NamePickerControls::dialog, [&](QDialog& picker) {
+            pick(picker, control<QListWidget>(picker, NamePickerControls::list));
+        });
+        h.trigger(MainMenuItems::newRecord);
         EXPECT_EQ(Modal::pendingHandlers(), 0);
         return boxes;
     }
     std::pair<QString, QString> pickItems(const std::function<void(QDialog&, QListWidget*)>& pick)
     {
-        return pickWith("Command3", pick);
+        return pickWith(RecordEditorControls::pickItemsButton, pick);
     }
     std::pair<QString, QString>
     pickBorrower(const std::function<void(QDialog&, QListWidget*)>& pick)
     {
-        return pickWith("Command4", pick);
+        return pickWith(RecordEditorControls::pickBorrowerButton, pick);
     }
 
     WindowHarness h;
@@ -64,7 +66,7 @@ TEST_F(NamePicker, OpensWithTheWholeListItsButtonNames)
     });
     EXPECT_EQ(title, "物品清單");
     EXPECT_EQ(shown, kItems);
-    EXPECT_EQ(focus, "List1");
+    EXPECT_EQ(focus, NamePickerControls::list);
 
     pickBorrower([&](QDialog& d, QListWidget* list) {
         title = d.windowTitle();
@@ -80,17 +82,17 @@ TEST_F(NamePicker, SearchKeepsListOrderIsCaseSensitiveAndSkipsEmptyEntries)
     QString kept;
     pickItems([&](QDialog& d, QListWidget* list) {
         auto search = [&](const QString& text) {
-            typeText(d, "Text1", text);
-            clickButton(d, "Command3");
+            typeText(d, NamePickerControls::searchBox, text);
+            clickButton(d, NamePickerControls::searchButton);
             return entriesOf(list);
         };
         found = search("筆");
         lower = search("pen");
         empty = search("");
         search("筆");
-        clickButton(d, "Command4");
+        clickButton(d, NamePickerControls::clearSearchButton);
         all = entriesOf(list);
-        kept = textOf(d, "Text1");
+        kept = textOf(d, NamePickerControls::searchBox);
     });
     EXPECT_EQ(found, QStringList({"鉛筆", "原子筆", "鉛筆"}));
     EXPECT_EQ(lower, QStringList({"pencil"}));
@@ -107,7 +109,7 @@ TEST_F(NamePicker, SelectedItemsJoinInRowOrderWithoutATrailingLineBreak)
         clickEntry(list, 4);
         clickEntry(list, 0, Qt::ControlModifier);
         clickEntry(list, 2, Qt::ControlModifier);
-        clickButton(d, "Command1");
+        clickButton(d, NamePickerControls::okButton);
     });
     EXPECT_EQ(content, "鉛筆\n原子筆\n尺");
     EXPECT_EQ(borrower, "舊借用人");
@@ -121,7 +123,7 @@ TEST_F(NamePicker, TheBorrowerIsTheRowLastClickedSelectedOrNot)
         const auto [content, borrower] = pickBorrower([&](QDialog& d, QListWidget* list) {
             for (qsizetype i = 0; i < rows.size(); ++i)
                 clickEntry(list, rows[i], i ? Qt::ControlModifier : Qt::NoModifier);
-            clickButton(d, "Command1");
+            clickButton(d, NamePickerControls::okButton);
         });
         EXPECT_EQ(borrower, "李大同");
         EXPECT_EQ(content, "舊內容");
@@ -139,17 +141,19 @@ TEST_F(NamePicker, TheBorrowerIsTheRowLastClickedSelectedOrNot)
 
 TEST_F(NamePicker, NothingChosenOrCancelLeavesTheEditorAsItWas)
 {
-    EXPECT_EQ(pickItems([](QDialog& d, QListWidget*) { clickButton(d, "Command1"); }).first,
+    EXPECT_EQ(pickItems([](QDialog& d, QListWidget*) {
+                  clickButton(d, NamePickerControls::okButton);
+              }).first,
               "舊內容");
     EXPECT_EQ(pickItems([](QDialog& d, QListWidget* list) {
                   clickEntry(list, 0);
-                  clickButton(d, "Command2");
+                  clickButton(d, NamePickerControls::cancelButton);
               }).first,
               "舊內容");
     EXPECT_EQ(pickBorrower([](QDialog& d, QListWidget*) {
-                  typeText(d, "Text1", "沒有這個人");
-                  clickButton(d, "Command3");
-                  clickButton(d, "Command1");
+                  typeText(d, NamePickerControls::searchBox, "沒有這個人");
+                  clickButton(d, NamePickerControls::searchButton);
+                  clickButton(d, NamePickerControls::okButton);
               }).second,
               "舊借用人");
     // The first row the list makes current when it takes the focus is no pick.
@@ -158,7 +162,7 @@ TEST_F(NamePicker, NothingChosenOrCancelLeavesTheEditorAsItWas)
                   ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
                   list->setFocus(Qt::TabFocusReason);
                   EXPECT_EQ(list->currentRow(), 0);
-                  clickButton(d, "Command1");
+                  clickButton(d, NamePickerControls::okButton);
               }).second,
               "舊借用人");
 }

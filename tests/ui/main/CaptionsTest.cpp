@@ -1,7 +1,7 @@
-#include "platform/DialogLayout.h"
-#include "platform/Fonts.h"
 #include "support/Dialogs.h"
 #include "support/WindowHarness.h"
+#include "ui/widgets/DialogLayout.h"
+#include "ui/widgets/Fonts.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -42,17 +42,18 @@ TEST(Captions, NoCaptionOfAnyWindowIsClipped)
         seen.append(d.objectName());
         expectWholeCaptions(d);
     };
-    onNextDialog("InputForm", [&](QDialog& editor) {
+    onNextDialog(RecordEditorControls::dialog, [&](QDialog& editor) {
         check(editor);
-        clickButton(editor, "Command3");
+        clickButton(editor, RecordEditorControls::pickItemsButton);
     });
-    onNextDialog("UseForm", check);
-    h.trigger("Data_New");
-    onNextDialog("SetForm", check);
-    h.trigger("Set_Affair");
-    onNextDialog("AboutForm", check);
-    h.trigger("Help_About");
-    EXPECT_EQ(seen, QStringList({"InputForm", "UseForm", "SetForm", "AboutForm"}));
+    onNextDialog(NamePickerControls::dialog, check);
+    h.trigger(MainMenuItems::newRecord);
+    onNextDialog(ListEditorControls::dialog, check);
+    h.trigger(MainMenuItems::editItems);
+    onNextDialog(AboutControls::dialog, check);
+    h.trigger(MainMenuItems::about);
+    EXPECT_EQ(seen, QStringList({RecordEditorControls::dialog, NamePickerControls::dialog,
+                                 ListEditorControls::dialog, AboutControls::dialog}));
     QApplication::setFont(testFont);
 }
 

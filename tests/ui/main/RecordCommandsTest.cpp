@@ -1,8 +1,8 @@
-#include "platform/MessageBox.h"
-#include "platform/Modal.h"
 #include "store/DateText.h"
 #include "support/Dialogs.h"
 #include "support/WindowHarness.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/Modal.h"
 
 #include <QComboBox>
 #include <QDialog>
@@ -26,24 +26,25 @@ struct Opened
 Opened editorOpenedBy(const std::function<void()>& input)
 {
     Opened o;
-    onNextDialog("InputForm", [&o](QDialog& d) {
+    onNextDialog(RecordEditorControls::dialog, [&o](QDialog& d) {
         o.title = d.windowTitle();
-        o.button = control<QPushButton>(d, "Command1")->text();
-        const QComboBox* box = control<QComboBox>(d, "Combo1");
+        o.button = control<QPushButton>(d, RecordEditorControls::okButton)->text();
+        const QComboBox* box = control<QComboBox>(d, RecordEditorControls::categoryBox);
         for (int i = 0; i < box->count(); ++i)
             o.categories.append(box->itemText(i));
-        o.category = textOf(d, "Combo1");
-        o.date = textOf(d, "Text0");
-        o.borrower = textOf(d, "Text1");
-        o.content = textOf(d, "Text2");
-        o.dueDate = textOf(d, "Text3");
-        o.returnDate = textOf(d, "Text4");
-        o.amount = textOf(d, "Text5");
-        o.lentOut = d.findChild<QRadioButton*>("Option1")->isChecked() &&
-                    !d.findChild<QRadioButton*>("Option2")->isChecked();
-        o.ticked = isTicked(d, "Check1");
-        o.itemsTicked = isTicked(d, "Check2");
-        o.borrowersTicked = isTicked(d, "Check3");
+        o.category = textOf(d, RecordEditorControls::categoryBox);
+        o.date = textOf(d, RecordEditorControls::dateBox);
+        o.borrower = textOf(d, RecordEditorControls::borrowerBox);
+        o.content = textOf(d, RecordEditorControls::contentBox);
+        o.dueDate = textOf(d, RecordEditorControls::dueDateBox);
+        o.returnDate = textOf(d, RecordEditorControls::returnDateBox);
+        o.amount = textOf(d, RecordEditorControls::amountBox);
+        o.lentOut =
+            d.findChild<QRadioButton*>(RecordEditorControls::lentOutButton)->isChecked() &&
+            !d.findChild<QRadioButton*>(RecordEditorControls::borrowedInButton)->isChecked();
+        o.ticked = isTicked(d, RecordEditorControls::returnedBox);
+        o.itemsTicked = isTicked(d, RecordEditorControls::addItemBox);
+        o.borrowersTicked = isTicked(d, RecordEditorControls::addBorrowerBox);
     });
     input();
     EXPECT_EQ(Modal::pendingHandlers(), 0) << "no editor opened";
@@ -59,8 +60,8 @@ protected:
     QStringList borrowersInTable() const
     {
         QStringList names;
-        for (int i = 1; i < h.store().records.RecordNext(); ++i)
-            names.append(h.store().records[i].Borrower);
+        for (int i : h.store().records().filledSlots())
+            names.append(h.store().records()[i].Borrower);
         return names;
     }
 
@@ -83,9 +84,9 @@ protected:
 
 TEST_F(RecordCommands, NewOpensAnEmptyEditorWithTodayAndTheCategoryTheFilterShows)
 {
-    h.writeListFile(DataStore::TypeFileName, {"甲", "全部", "乙"});
+    h.writeListFile(DataFiles::Categories, {"甲", "全部", "乙"});
     h.start();
-    const Opened o = editorOpenedBy([&] { h.trigger("Data_New"); });
+    const Opened o = editorOpenedBy([&] { h.trigger(MainMenuItems::newRecord); });
     EXPECT_EQ(o.title, "新增資料");
     EXPECT_EQ(o.button, "新增");
     EXPECT_EQ(o.categories, QStringList({"甲", "乙", "未分類"}));
@@ -97,14 +98,14 @@ TEST_F(RecordCommands, NewOpensAnEmptyEditorWithTodayAndTheCategoryTheFilterShow
     EXPECT_FALSE(o.ticked || o.itemsTicked || o.borrowersTicked);
 
     h.chooseCategory("乙");
-    EXPECT_EQ(editorOpenedBy([&] { h.trigger("Data_New"); }).category, "乙");
+    EXPECT_EQ(editorOpenedBy([&] { h.trigger(MainMenuItems::newRecord); }).category, "乙");
     h.chooseCategory("未分類");
-    EXPECT_EQ(editorOpenedBy([&] { h.trigger("Data_New"); }).category, "未分類");
+    EXPECT_EQ(editorOpenedBy([&] { h.trigger(MainMenuItems::newRecord); }).category, "未分類");
 }
 
 TEST_F(RecordCommands, ADoubleClickOnARowEditsThatRecord)
 {
-    h.writeListFile(DataStore::TypeFileName, {"甲"});
+    h.writeListFile(DataFiles::Categories, {"甲"});
     h.addRecord("2026/01/01", "借出", "甲", "一", "", "", "", "已歸還");
     h.addRecord("2026/02/03", "借入", "自訂", "二", "書\r\n筆", "30", "2026/05/01", "2024/01/05");
     h.addRecord("2026/03/01", "借出", "甲", "三", "", "", "", "未歸還");
@@ -147,7 +148,7 @@ TEST_F(RecordCommands, ADoubleClickOffTheRowsOpensNothing)
 // Enter, keypad Enter and F2 do what a double-click does, on the row the arrow keys reached.
 TEST_F(RecordCommands, EnterOrF2OnTheCurrentRowEditsThatRecord)
 {
-    h.writeListFile(DataStore::TypeFileName, {"甲", "乙"});
+    h.writeListFile(DataFiles::Categories, {"甲", "乙"});
     addNamed({"一", "二", "三"});
     h.start();
     QTableView* list = h.list();
@@ -158,9 +159,9 @@ TEST_F(RecordCommands, EnterOrF2OnTheCurrentRowEditsThatRecord)
     EXPECT_EQ(o.title, "編輯資料");
     EXPECT_EQ(o.borrower, "二");
     QTest::keyClick(list, Qt::Key_Up);
-    onNextDialog("InputForm", [](QDialog& editor) {
-        typeText(editor, "Text1", "一改");
-        clickButton(editor, "Command1");
+    onNextDialog(RecordEditorControls::dialog, [](QDialog& editor) {
+        typeText(editor, RecordEditorControls::borrowerBox, "一改");
+        clickButton(editor, RecordEditorControls::okButton);
     });
     QTest::keyClick(list, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(borrowersInTable(), QStringList({"一改", "二", "三"}));
@@ -181,7 +182,7 @@ class AfterTheEditor : public RecordCommands
 protected:
     void SetUp() override
     {
-        h.writeListFile(DataStore::TypeFileName, {"甲", "乙"});
+        h.writeListFile(DataFiles::Categories, {"甲", "乙"});
         h.addRecord("2026/01/01", "借出", "甲", "一", "", "100", "", "未歸還");
         h.addRecord("2026/01/02", "借入", "乙", "二", "", "", "", "已歸還");
         h.addRecord("2026/01/03", "借出", "甲", "三", "", "", "", "未歸還");
@@ -192,7 +193,8 @@ protected:
 TEST_F(AfterTheEditor, ANewRecordOfAnotherCategorySwitchesTheFilterToIt)
 {
     h.chooseCategory("甲");
-    ASSERT_TRUE(h.enterNew([](QDialog& d) { typeText(d, "Combo1", "乙"); }));
+    ASSERT_TRUE(
+        h.enterNew([](QDialog& d) { typeText(d, RecordEditorControls::categoryBox, "乙"); }));
     EXPECT_EQ(h.categoryFilter()->currentText(), "乙");
     EXPECT_EQ(shownBorrowers(), QStringList({"二", "王小明"}));
     EXPECT_EQ(h.selectedRow(), 1);
@@ -201,10 +203,10 @@ TEST_F(AfterTheEditor, ANewRecordOfAnotherCategorySwitchesTheFilterToIt)
 
 TEST_F(AfterTheEditor, ANewRecordUnderAllIsAppendedAsTheListStands)
 {
-    h.click("Option1_2"); // 借入 only
+    h.click(MainWindowControls::directionBorrowedIn); // 借入 only
     ASSERT_EQ(shownBorrowers(), QStringList({"二"}));
     const QString status = h.statusText();
-    ASSERT_TRUE(h.enterNew([](QDialog& d) { typeText(d, "Text5", "50"); }));
+    ASSERT_TRUE(h.enterNew([](QDialog& d) { typeText(d, RecordEditorControls::amountBox, "50"); }));
     EXPECT_EQ(shownBorrowers(), QStringList({"二", "王小明"}));
     EXPECT_EQ(h.cell(1, 8), "4");
     EXPECT_EQ(h.selectedRow(), 0);
@@ -213,8 +215,9 @@ TEST_F(AfterTheEditor, ANewRecordUnderAllIsAppendedAsTheListStands)
 
 TEST_F(AfterTheEditor, AnEditedRecordIsSelectedInTheRebuiltList)
 {
-    ASSERT_TRUE(h.editRow(0, [](QDialog& d) { typeText(d, "Text1", "一改"); }));
-    EXPECT_EQ(h.store().records.count(), 3);
+    ASSERT_TRUE(
+        h.editRow(0, [](QDialog& d) { typeText(d, RecordEditorControls::borrowerBox, "一改"); }));
+    EXPECT_EQ(h.store().records().count(), 3);
     EXPECT_EQ(shownBorrowers(), QStringList({"一改", "二", "三"}));
     EXPECT_EQ(h.selectedRow(), 0);
     EXPECT_EQ(h.categoryFilter()->currentText(), "全部");
@@ -223,11 +226,12 @@ TEST_F(AfterTheEditor, AnEditedRecordIsSelectedInTheRebuiltList)
 TEST_F(AfterTheEditor, AnEditMovingTheRecordToAnotherCategoryFollowsIt)
 {
     h.chooseCategory("甲");
-    ASSERT_TRUE(h.editRow(0, [](QDialog& d) { typeText(d, "Combo1", "乙"); }));
+    ASSERT_TRUE(
+        h.editRow(0, [](QDialog& d) { typeText(d, RecordEditorControls::categoryBox, "乙"); }));
     EXPECT_EQ(h.categoryFilter()->currentText(), "乙");
     EXPECT_EQ(shownBorrowers(), QStringList({"一", "二"}));
     EXPECT_EQ(h.selectedRow(), 0);
-    EXPECT_EQ(h.store().records[1].Category, "乙");
+    EXPECT_EQ(h.store().records()[1].Category, "乙");
 }
 
 // ---- delete and clear --------------------------------------------------------------------
@@ -239,11 +243,11 @@ TEST_F(RecordCommands, DeleteAsksThenRemovesTheTickedRowsAndKeepsTheOrder)
     h.tickRow(1);
     h.tickRow(4);
     MessageBox::setNextAnswer(MessageBox::No);
-    h.trigger("Data_Del");
+    h.trigger(MainMenuItems::deleteTicked);
     EXPECT_EQ(borrowersInTable().size(), 6);
     EXPECT_TRUE(h.isTicked(1) && h.isTicked(4));
 
-    h.trigger("Data_Del");
+    h.trigger(MainMenuItems::deleteTicked);
     ASSERT_EQ(MessageBox::history().size(), 2);
     for (const MessageBox::Shown& asked : MessageBox::history()) {
         EXPECT_EQ(asked.text, "確定刪除資料嗎？");
@@ -257,7 +261,7 @@ TEST_F(RecordCommands, DeleteAsksThenRemovesTheTickedRowsAndKeepsTheOrder)
     EXPECT_EQ(h.selectedRow(), 3);
 
     MessageBox::clearHistory();
-    h.trigger("Data_Del");
+    h.trigger(MainMenuItems::deleteTicked);
     ASSERT_EQ(MessageBox::history().size(), 1);
     EXPECT_EQ(MessageBox::history()[0].text, "請先勾選要刪除的記錄");
     EXPECT_EQ(MessageBox::history()[0].title, "注意");
@@ -266,14 +270,14 @@ TEST_F(RecordCommands, DeleteAsksThenRemovesTheTickedRowsAndKeepsTheOrder)
 
 TEST_F(RecordCommands, DeleteUnderACategoryKeepsTheOtherCategories)
 {
-    h.writeListFile(DataStore::TypeFileName, {"甲", "乙"});
+    h.writeListFile(DataFiles::Categories, {"甲", "乙"});
     addNamed({"一"}, "甲");
     addNamed({"二", "三"}, "乙");
     addNamed({"四"}, "甲");
     h.start();
     h.chooseCategory("乙");
-    h.click("Command1"); // tick every shown row
-    h.trigger("Data_Del");
+    h.click(MainWindowControls::selectAllButton); // tick every shown row
+    h.trigger(MainMenuItems::deleteTicked);
     EXPECT_EQ(borrowersInTable(), QStringList({"一", "四"}));
     EXPECT_EQ(h.rows(), 0);
     EXPECT_TRUE(h.statusText().startsWith(" 共 0 筆資料"));
@@ -281,7 +285,7 @@ TEST_F(RecordCommands, DeleteUnderACategoryKeepsTheOtherCategories)
 
 TEST_F(RecordCommands, ClearRemovesEveryReturnedRecordShownOrNot)
 {
-    h.writeListFile(DataStore::TypeFileName, {"甲", "乙"});
+    h.writeListFile(DataFiles::Categories, {"甲", "乙"});
     h.addRecord("2026/01/01", "借出", "甲", "一", "", "", "", "已歸還");
     h.addRecord("2026/01/01", "借入", "乙", "二", "", "", "", "2024/01/05");
     h.addRecord("2026/01/01", "借入", "乙", "三", "", "", "", "已歸還");
@@ -289,8 +293,8 @@ TEST_F(RecordCommands, ClearRemovesEveryReturnedRecordShownOrNot)
     h.addRecord("DeleteData", "借出", "甲", "五", "", "", "", "未歸還");
     h.start();
     h.chooseCategory("甲");
-    h.click("Option2_1"); // 未歸還 only: no returned record is shown
-    h.trigger("Data_Clear");
+    h.click(MainWindowControls::statusNotReturned); // 未歸還 only: no returned record is shown
+    h.trigger(MainMenuItems::clearReturned);
     ASSERT_EQ(MessageBox::history().size(), 1);
     EXPECT_EQ(MessageBox::history()[0].text, "確定清除已歸還資料嗎？");
     EXPECT_EQ(MessageBox::history()[0].title, "刪除資料");
@@ -307,8 +311,8 @@ TEST_F(RecordCommands, ExportWritesTheShownRowsToAFileNamedAfterTheDirection)
     h.addRecord("2026/01/03", "借入", "書", "李大華", "字典", "", "", "已歸還");
     h.start();
     const QByteArray header = big5("日期,類別,分類,借用人,借用內容,金額,預計歸還日,狀態\r\n");
-    h.click("Option1_1");
-    h.trigger("Date_Export");
+    h.click(MainWindowControls::directionLentOut);
+    h.trigger(MainMenuItems::exportShown);
     EXPECT_EQ(h.dir().read("借出.csv"),
               header + big5("2026/01/02,借出,書,王小明,小說,,,未歸還\r\n"));
     ASSERT_EQ(MessageBox::history().size(), 1);
@@ -318,17 +322,17 @@ TEST_F(RecordCommands, ExportWritesTheShownRowsToAFileNamedAfterTheDirection)
     EXPECT_EQ(told.icon, MessageBox::NoIcon);
     EXPECT_EQ(told.buttons, MessageBox::Buttons(MessageBox::Ok));
 
-    h.click("Option1_0");
-    h.click("Option2_1");
-    h.trigger("Date_Export");
+    h.click(MainWindowControls::directionAll);
+    h.click(MainWindowControls::statusNotReturned);
+    h.trigger(MainMenuItems::exportShown);
     EXPECT_EQ(h.dir().read("全部.csv"),
               header + big5("2026/01/02,借出,書,王小明,小說,,,未歸還\r\n"));
 
     // A folder standing where the file should go cannot be replaced by it.
     MessageBox::clearHistory();
     ASSERT_TRUE(QDir(h.dir().dir()).mkdir("借入.csv"));
-    h.click("Option1_2");
-    h.trigger("Date_Export");
+    h.click(MainWindowControls::directionBorrowedIn);
+    h.trigger(MainMenuItems::exportShown);
     ASSERT_EQ(MessageBox::history().size(), 1);
     EXPECT_EQ(MessageBox::history()[0].title, "注意");
     EXPECT_EQ(MessageBox::history()[0].text,

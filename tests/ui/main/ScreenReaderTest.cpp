@@ -35,13 +35,20 @@ TEST(ScreenReader, EveryInputIsNamedAfterItsCaption)
         bool group;
         QString name;
     } cases[] = {
-        {"MainForm", "Option1_0", true, "類別"},     {"MainForm", "Option2_2", true, "狀態"},
-        {"MainForm", "Combo1", false, "分類"},       {"MainForm", "ListView1", false, "資料"},
-        {"InputForm", "Text0", false, "日期"},       {"InputForm", "Combo1", false, "分類"},
-        {"InputForm", "Text1", false, "借用人"},     {"InputForm", "Text2", false, "借用內容"},
-        {"InputForm", "Text5", false, "費用"},       {"InputForm", "Text3", false, "預計歸還日"},
-        {"InputForm", "Text4", false, "已歸還日期"}, {"UseForm", "Text1", false, "搜尋"},
-        {"UseForm", "List1", false, "物品清單"},     {"SetForm", "List1", false, "分類"},
+        {MainWindowControls::window, MainWindowControls::directionAll, true, "類別"},
+        {MainWindowControls::window, MainWindowControls::statusReturned, true, "狀態"},
+        {MainWindowControls::window, MainWindowControls::categoryFilter, false, "分類"},
+        {MainWindowControls::window, MainWindowControls::recordList, false, "資料"},
+        {RecordEditorControls::dialog, RecordEditorControls::dateBox, false, "日期"},
+        {RecordEditorControls::dialog, RecordEditorControls::categoryBox, false, "分類"},
+        {RecordEditorControls::dialog, RecordEditorControls::borrowerBox, false, "借用人"},
+        {RecordEditorControls::dialog, RecordEditorControls::contentBox, false, "借用內容"},
+        {RecordEditorControls::dialog, RecordEditorControls::amountBox, false, "費用"},
+        {RecordEditorControls::dialog, RecordEditorControls::dueDateBox, false, "預計歸還日"},
+        {RecordEditorControls::dialog, RecordEditorControls::returnDateBox, false, "已歸還日期"},
+        {NamePickerControls::dialog, NamePickerControls::searchBox, false, "搜尋"},
+        {NamePickerControls::dialog, NamePickerControls::list, false, "物品清單"},
+        {ListEditorControls::dialog, ListEditorControls::list, false, "分類"},
     };
     WindowHarness h;
     int checked = 0;
@@ -54,14 +61,14 @@ TEST(ScreenReader, EveryInputIsNamedAfterItsCaption)
         }
     };
     check(h.start());
-    onNextDialog("InputForm", [&](QDialog& editor) {
+    onNextDialog(RecordEditorControls::dialog, [&](QDialog& editor) {
         check(editor);
-        onNextDialog("UseForm", check);
-        clickButton(editor, "Command3");
+        onNextDialog(NamePickerControls::dialog, check);
+        clickButton(editor, RecordEditorControls::pickItemsButton);
     });
-    h.trigger("Data_New");
-    onNextDialog("SetForm", check);
-    h.trigger("Set_Type");
+    h.trigger(MainMenuItems::newRecord);
+    onNextDialog(ListEditorControls::dialog, check);
+    h.trigger(MainMenuItems::editCategories);
     EXPECT_EQ(checked, std::size(cases));
 }
 

@@ -1,6 +1,6 @@
-#include "platform/Contrast.h"
 #include "support/WindowHarness.h"
 #include "ui/editor/NamePicker.h"
+#include "ui/widgets/Contrast.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -81,7 +81,7 @@ TEST(Themes, TextsReadOnLightAndDarkPalettesAndTheLightOneLooksAsDesigned)
     auto& w = h.start();
     w.resize(900, 600);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
-    h.trigger("View_Font16"); // glyphs with wholly covered pixels
+    h.trigger(MainMenuItems::fontSize(16)); // glyphs with wholly covered pixels
     QTableView* list = h.list();
     QWidget* panel = w.centralWidget();
     NamePicker picker(NamePicker::Kind::Items, {});
@@ -132,7 +132,8 @@ TEST(Themes, TextsReadOnLightAndDarkPalettesAndTheLightOneLooksAsDesigned)
 
         // The filters' captions on the strip's stripes, each stripe against the text.
         const QImage strip = panel->grab().toImage();
-        for (const char* name : {"Option1_1", "Option2_1"}) {
+        for (const char* name :
+             {MainWindowControls::directionLentOut, MainWindowControls::statusNotReturned}) {
             SCOPED_TRACE(name);
             auto* button = panel->findChild<QRadioButton*>(name);
             QStyleOptionButton option;
@@ -158,9 +159,11 @@ TEST(Themes, TextsReadOnLightAndDarkPalettesAndTheLightOneLooksAsDesigned)
             QWidget* line;
             QColor designed;
         } lines[] = {
-            {strip, panel->findChild<QWidget*>("Line3"), QColor(128, 128, 128)},
-            {dialog, picker.findChild<QWidget*>("Line1"), QColor(128, 128, 128)},
-            {dialog, picker.findChild<QWidget*>("Line2"), QColor(255, 255, 255)},
+            {strip, panel->findChild<QWidget*>(MainWindowControls::filterStripLine),
+             QColor(128, 128, 128)},
+            {dialog, picker.findChild<QWidget*>(DialogSeparator::shadowLine),
+             QColor(128, 128, 128)},
+            {dialog, picker.findChild<QWidget*>(DialogSeparator::lightLine), QColor(255, 255, 255)},
         };
         for (const auto& l : lines) {
             SCOPED_TRACE(l.line->objectName().toStdString());

@@ -1,6 +1,6 @@
-#include "platform/Modal.h"
 #include "support/Dialogs.h"
 #include "support/WindowHarness.h"
+#include "ui/widgets/Modal.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -60,21 +60,22 @@ TEST(PeopleWindow, TheSummaryAgreesWithTheStatusBarSortsCopiesAndOpensAPerson)
     h.start();
     const QString status = h.statusText();
     EXPECT_EQ(status, " 共 6 筆資料，借出未歸還金額: 1300，借入未歸還金額: 120");
-    EXPECT_EQ(h.window().findChild<QLabel*>("StatusBar1_Overdue")->text(), "逾期 1 筆");
+    EXPECT_EQ(h.window().findChild<QLabel*>(MainWindowControls::overdueCount)->text(), "逾期 1 筆");
 
     bool opened = false;
-    onNextDialog("PeopleForm", [&](QDialog& people) {
+    onNextDialog(PeopleWindowControls::dialog, [&](QDialog& people) {
         opened = true;
-        auto* table = control<QTableView>(people, "PeopleList");
+        auto* table = control<QTableView>(people, PeopleWindowControls::list);
         // Money lent out, largest first, as numbers; equal sums as the register first has them.
         EXPECT_EQ(columnOf(table, 0), QStringList({"張", "王", "李", "(未填)"}));
         EXPECT_EQ(columnOf(table, 1), QStringList({"1", "2", "0", "0"}));
         EXPECT_EQ(columnOf(table, 4), QStringList({"0", "1", "0", "0"}));
         EXPECT_EQ(columnOf(table, 5),
                   QStringList({"2025/11/30", "2026/01/15", "2026/01/20", "2026/01/02"}));
-        EXPECT_TRUE(
-            control<QLabel>(people, "PeopleTotals")->text().contains(status.section("，", 1)))
-            << control<QLabel>(people, "PeopleTotals")->text().toStdString();
+        EXPECT_TRUE(control<QLabel>(people, PeopleWindowControls::totals)
+                        ->text()
+                        .contains(status.section("，", 1)))
+            << control<QLabel>(people, PeopleWindowControls::totals)->text().toStdString();
 
         // Nothing selected: every row, headings first.
         QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
@@ -99,9 +100,9 @@ TEST(PeopleWindow, TheSummaryAgreesWithTheStatusBarSortsCopiesAndOpensAPerson)
 
         // Enter on 王: every record of theirs, returned too, oldest first, to read only.
         bool shown = false;
-        onNextDialog("PersonForm", [&](QDialog& person) {
+        onNextDialog(PersonRecordsControls::dialog, [&](QDialog& person) {
             shown = true;
-            auto* list = control<QTableView>(person, "PersonList");
+            auto* list = control<QTableView>(person, PersonRecordsControls::list);
             EXPECT_EQ(columnOf(list, 0), QStringList({"2020/01/01", "2026/01/15", "2026/02/01"}));
             EXPECT_EQ(columnOf(list, 4), QStringList({"現金", "傘", "現金"}));
             const QAbstractItemModel* rows = list->model();

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "store/RecordVersions.h"
+
+#include <QByteArray>
+#include <QString>
+
+class OutsideChanges;
+
+// Keeps the record file each save replaces among its earlier versions (RecordVersions). A save
+// that fails takes its copy back, the file being still in place; a copy that took room the save
+// may have needed is not made again until a save goes through. A version that cannot be kept
+// never stops the save.
+class ReplacedVersions
+{
+public:
+    // folder ends with "/".
+    ReplacedVersions(const QString& folder, const OutsideChanges& versions);
+
+    // Before the record file is replaced by these bytes.
+    void keepReplaced(const QByteArray& bytes);
+    void saveDone();
+    void saveFailed();
+    // Why the last save, when it went through, could not keep the file it replaced; or "".
+    const QString& error() const { return error_; }
+
+private:
+    QString folder_;
+    const OutsideChanges& versions_;
+    RecordVersions::Version kept_;
+    QString error_;
+    bool copyGivenUp_ = false;
+};
