@@ -252,16 +252,13 @@ public:
         const QString name = PeopleModel::shownName(store_.records()[kRecords].Borrower);
         int shown = 0;
         Modal::setNextHandler([&](QDialog& people) {
-            auto* table = people.findChild<QTableView*>(QLatin1String(PeopleWindowControls::list));
-            (new PaintWatch(table->viewport()))->paintSettled();
+            QAbstractItemView* table = paintedView(people, PeopleWindowControls::list);
             const QModelIndexList rows = table->model()->match(
                 table->model()->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
             require(!rows.isEmpty(), "the summary does not show the last record's borrower");
             table->setCurrentIndex(rows.first());
             Modal::setNextHandler([&](QDialog& person) {
-                auto* list =
-                    person.findChild<QTableView*>(QLatin1String(PersonRecordsControls::list));
-                (new PaintWatch(list->viewport()))->paintSettled();
+                QAbstractItemView* list = paintedView(person, PersonRecordsControls::list);
                 watch_.stop("person");
                 shown = list->model()->rowCount();
             });
@@ -290,9 +287,7 @@ public:
         Modal::setNextHandler([&](QDialog& editor) {
             settle();
             Modal::setNextHandler([&](QDialog& picker) {
-                auto* list =
-                    picker.findChild<QAbstractItemView*>(QLatin1String(NamePickerControls::list));
-                (new PaintWatch(list->viewport()))->paintSettled();
+                QAbstractItemView* list = paintedView(picker, NamePickerControls::list);
                 watch_.stop("pick");
                 shown = list->model()->rowCount();
             });
@@ -313,6 +308,14 @@ private:
         list_->scrollTo(index);
         settle();
         return list_->visualRect(index).center();
+    }
+
+    // A dialog's list, once it has settled and painted.
+    static QAbstractItemView* paintedView(const QDialog& dialog, const char* name)
+    {
+        auto* view = dialog.findChild<QAbstractItemView*>(QLatin1String(name));
+        (new PaintWatch(view->viewport()))->paintSettled();
+        return view;
     }
 
     static QWidget* shownTip()
