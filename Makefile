@@ -76,7 +76,9 @@ test: test-deps
 	$(FUZZ_BUILD)
 	sh tests/fuzz/run.sh build-fuzz 5
 
+# valgrind's callgrind counts the instructions of the interactions (BENCHMARKS.md).
 bench: test-deps
+	@$(call install_missing,valgrind)
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DKELVORA_BENCH=ON
 	cmake --build build-bench -j $(JOBS) --target kelvora_bench
 	cd build-bench && QT_QPA_PLATFORM=offscreen ./bench/kelvora_bench --json bench.json

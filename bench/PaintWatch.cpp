@@ -1,5 +1,6 @@
 #include "PaintWatch.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QWidget>
 
@@ -15,4 +16,22 @@ bool PaintWatch::eventFilter(QObject* watched, QEvent* event)
         QMetaObject::invokeMethod(this, afterFirst_, Qt::QueuedConnection);
     }
     return QObject::eventFilter(watched, event);
+}
+
+void PaintWatch::paintSettled()
+{
+    const int before = count_;
+    int seen = before;
+    do {
+        seen = count_;
+        QCoreApplication::processEvents();
+    } while (count_ != seen);
+    if (count_ == before)
+        static_cast<QWidget*>(parent())->repaint();
+}
+
+void PaintWatch::firstPaint()
+{
+    while (count_ == 0)
+        QCoreApplication::processEvents();
 }

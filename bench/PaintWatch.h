@@ -17,6 +17,13 @@ public:
     // flush of the window that the same update goes on to do.
     void afterFirstPaint(std::function<void()> done) { afterFirst_ = std::move(done); }
 
+    // Processes the events until the widget has settled: its delayed layout, its updates and
+    // their paints. A paint is forced only when those events brought none, so that a timing holds
+    // the widget's painting once and never twice.
+    void paintSettled();
+    // Processes the events until the widget has painted for the first time.
+    void firstPaint();
+
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

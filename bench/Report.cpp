@@ -14,6 +14,8 @@ QString unitOf(const QString& key)
 {
     if (key.endsWith(QStringLiteral("_mb")))
         return QStringLiteral("MB");
+    if (key.endsWith(QStringLiteral("_minstr")))
+        return QStringLiteral("M instr");
     if (key == QStringLiteral("n_records"))
         return QStringLiteral("records");
     return QStringLiteral("ms");

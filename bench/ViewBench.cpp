@@ -39,24 +39,9 @@ void ViewBench::settle()
         QCoreApplication::processEvents();
 }
 
-// The events the refresh raised, until the list has settled: its delayed layout, its updates
-// and their paints. A paint is forced only when those events brought none, so that every
-// timing holds the list's painting once and none holds it twice.
 void ViewBench::paint()
 {
-    paint(*paints_, list_->viewport());
-}
-
-void ViewBench::paint(const PaintWatch& watch, QWidget* viewport)
-{
-    const int before = watch.count();
-    int seen = before;
-    do {
-        seen = watch.count();
-        QCoreApplication::processEvents();
-    } while (watch.count() != seen);
-    if (watch.count() == before)
-        viewport->repaint();
+    paints_->paintSettled();
 }
 
 double ViewBench::refresh()
@@ -119,7 +104,7 @@ ViewBench::PeopleTiming ViewBench::people(int expectedPeople)
                      QWidget* rows =
                          summary->findChild<QTableView*>(QLatin1String(PeopleWindowControls::list))
                              ->viewport();
-                     paint(*new PaintWatch(rows), rows);
+                     (new PaintWatch(rows))->paintSettled();
                  },
                  [&] {
                      summary.reset();

@@ -33,9 +33,8 @@ public:
 
 private:
     void settle();
+    // The events the refresh raised, until the list has settled (PaintWatch::paintSettled).
     void paint();
-    // Processes the events until the viewport has painted, forcing a paint when they bring none.
-    static void paint(const PaintWatch& watch, QWidget* viewport);
 
     DataStore store_;
     SettingsStore settings_;

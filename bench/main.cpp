@@ -2,6 +2,7 @@
 // records and at 1000, and the summary per person and the overdue count at 10000 records among
 // 500 people; prints them with their targets and writes them as JSON (--json path).
 
+#include "InteractionBench.h"
 #include "Report.h"
 #include "SampleRegister.h"
 #include "StartupProbe.h"
@@ -28,6 +29,7 @@ constexpr int kStoreRuns = 21;
 constexpr int kViewRuns = 31;
 constexpr int kStartupRuns = 11;
 constexpr int kPeople = 500;
+constexpr int kInteractionRuns = 5;
 
 // A fresh program folder holding a register.
 QString makeAppDir(const QTemporaryDir& root, const QString& name, const QList<LoanRecord>& records)
@@ -123,10 +125,12 @@ int runBench(const QStringList& arguments)
     measureStore(report, full, small);
     measureView(report, full, small, people);
     measureStartup(report, empty, full, settingsDir.path());
+    InteractionBench::measure(report, root.path(), kInteractionRuns);
     report.set("n_records", kFullRecords);
 
     report.printTable();
     report.printTargets();
+    InteractionBench::printTargets(report);
 
     const QString json = jsonPath(arguments);
     QString error;
@@ -144,6 +148,8 @@ int main(int argc, char** argv)
     // A start-up child: nothing may run before its clock starts.
     if (argc > 1 && std::strcmp(argv[1], StartupProbe::Flag) == 0)
         return StartupProbe::runChild(argc, argv);
+    if (argc > 1 && std::strcmp(argv[1], InteractionBench::Flag) == 0)
+        return InteractionBench::runChild(argc, argv);
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");

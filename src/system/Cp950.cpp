@@ -4,6 +4,8 @@
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <array>
+#include <atomic>
 
 namespace {
 constexpr const char* kCodec = "windows-950";
@@ -29,6 +31,107 @@ qsizetype textPieceEnd(QStringView text, qsizetype from)
     if (end < text.size() && text[end - 1].isHighSurrogate())
         ++end;
     return end;
+}
+
+// The whole trip through the code page.
+bool roundTrips(QStringView text)
+{
+    QStringEncoder encoder(kCodec, QStringEncoder::Flag::Stateless);
+    const QByteArray bytes = encoder.encode(text);
+    return !encoder.hasError() && Cp950::decode(bytes) == text;
+}
+
+// Whether each character of the basic plane survives the trip alone, learned a block of 256
+// characters at a time, the first time a text holds one of them. Lone surrogates never do.
+class AloneTable
+{
+public:
+    enum State : uchar
+    {
+        Lost = 0,
+        Kept = 1,
+        Unknown = 2,
+    };
+
+    AloneTable()
+    {
+        for (std::atomic<uchar>& state : states_)
+            state.store(Unknown, std::memory_order_relaxed);
+    }
+
+    uchar operator[](char16_t unit) const { return states_[unit].load(std::memory_order_relaxed); }
+
+    // The block's characters make one trip, each followed by a line feed: a line feed is never
+    // part of a double-byte character, so each comes back on a line of its own. Should they not,
+    // each makes the trip alone.
+    void learnBlockOf(char16_t unit)
+    {
+        const int first = unit & 0xFF00;
+        QString probe;
+        probe.reserve(2 * kBlock);
+        for (int c = first; c < first + kBlock; ++c) {
+            if (isProbed(c)) {
+                probe += QChar(c);
+                probe += u'\n';
+            }
+        }
+        QStringEncoder encoder(kCodec, QStringEncoder::Flag::Stateless);
+        const QByteArray bytes = encoder.encode(probe);
+        const QString back = Cp950::decode(bytes);
+        const bool aligned = back.count(u'\n') == probe.size() / 2;
+        qsizetype at = 0;
+        for (int c = first; c < first + kBlock; ++c) {
+            State state = Lost;
+            if (isProbed(c) && aligned) {
+                const qsizetype start = at;
+                while (back[at] != u'\n')
+                    ++at;
+                state = at == start + 1 && back[start] == QChar(c) ? Kept : Lost;
+                ++at;
+            } else if (!QChar::isSurrogate(c)) {
+                const QChar alone(c);
+                state = roundTrips(QStringView(&alone, 1)) ? Kept : Lost;
+            }
+            states_[c].store(state, std::memory_order_relaxed);
+        }
+    }
+
+private:
+    static constexpr int kBlock = 256;
+
+    // The line feed is the probe's own separator: it makes the trip alone.
+    static bool isProbed(int c) { return !QChar::isSurrogate(c) && c != u'\n'; }
+
+    std::array<std::atomic<uchar>, 0x10000> states_;
+};
+
+// Whether every character of the text survives the trip alone; false also for a surrogate pair.
+bool eachKeptAlone(QStringView text)
+{
+    static AloneTable table;
+    // In runs, so that the loop over a long text stays free of branches while every character
+    // in it is known and kept.
+    constexpr qsizetype kRun = 512;
+    const char16_t* units = text.utf16();
+    for (qsizetype from = 0; from < text.size(); from += kRun) {
+        const qsizetype end = std::min(from + kRun, text.size());
+        uchar all = AloneTable::Kept;
+        qsizetype i = from;
+        for (; i + 4 <= end; i += 4)
+            all &=
+                table[units[i]] & table[units[i + 1]] & table[units[i + 2]] & table[units[i + 3]];
+        for (; i < end; ++i)
+            all &= table[units[i]];
+        if (all == AloneTable::Kept)
+            continue;
+        for (qsizetype at = from; at < end; ++at) {
+            if (table[units[at]] == AloneTable::Unknown)
+                table.learnBlockOf(units[at]);
+            if (table[units[at]] != AloneTable::Kept)
+                return false;
+        }
+    }
+    return true;
 }
 } // namespace
 
@@ -62,12 +165,13 @@ QString decode(QByteArrayView bytes, bool* ok)
     return text;
 }
 
+// Some characters map to a byte pair that reads back as another one; those are lost too. The code
+// page converts character by character, so a text survives when each of its characters does
+// alone: a table answers that at a glance for the basic plane, and only a text it does not pass
+// (a character outside the code page, a surrogate pair) makes the whole trip, which decides.
 bool canEncode(QStringView text)
 {
-    QStringEncoder encoder(kCodec, QStringEncoder::Flag::Stateless);
-    const QByteArray bytes = encoder.encode(text);
-    // Some characters map to a byte pair that reads back as another one; those are lost too.
-    return !encoder.hasError() && decode(bytes) == text;
+    return eachKeptAlone(text) || roundTrips(text);
 }
 
 } // namespace Cp950

@@ -33,6 +33,11 @@ void typeText(QWidget* box, const QString& text)
         box = combo->lineEdit();
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(box, Qt::Key_Delete);
+    insertText(box, text);
+}
+
+void insertText(QWidget* box, const QString& text)
+{
     QInputMethodEvent typed;
     typed.setCommitString(text);
     QCoreApplication::sendEvent(box, &typed);

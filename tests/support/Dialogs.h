@@ -32,6 +32,8 @@ void clickButton(const QWidget& window, const char* name);
 // Chinese is typed).
 void typeText(QWidget* box, const QString& text);
 void typeText(const QWidget& window, const char* box, const QString& text);
+// Types text where the box's cursor stands (through the input method).
+void insertText(QWidget* box, const QString& text);
 // The text of a box: line edit, several-line box or combo box.
 QString textOf(const QWidget& window, const char* box);
 bool isTicked(const QWidget& window, const char* checkBox);

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -60,6 +61,30 @@ TEST(Cp950, KnowsWhatTheCodePageCanHold)
     EXPECT_TRUE(ok);
     Cp950::decode(QByteArray("\xA4\x22", 2), &ok);
     EXPECT_FALSE(ok);
+}
+
+// The check answers from what it knows of each character alone; it must answer as the whole trip
+// through the code page does, for every character and wherever it stands in a long text.
+TEST(Cp950, KnowsWhatTheCodePageCanHoldAsTheWholeTripTellsIt)
+{
+    const auto trip = [](const QString& text) {
+        QStringEncoder encoder("windows-950", QStringEncoder::Flag::Stateless);
+        const QByteArray bytes = encoder.encode(text);
+        return !encoder.hasError() && Cp950::decode(bytes) == text;
+    };
+    for (char32_t c = 0; c < 0x10000; ++c) {
+        const QString alone(QChar(static_cast<char16_t>(c)));
+        ASSERT_EQ(Cp950::canEncode(alone), trip(alone)) << std::hex << static_cast<int>(c);
+    }
+    const QString prose = QString(700, u'借') + QStringLiteral("abc，許功蓋");
+    for (const QString& odd : {QStringLiteral("😀"), QStringLiteral("简"), QString(QChar(0xD800)),
+                               QString(QChar(0xFFFD))}) {
+        for (qsizetype at : {0, 511, 512, 700, 709}) {
+            const QString text = QString(prose).insert(at, odd);
+            EXPECT_EQ(Cp950::canEncode(text), trip(text)) << at;
+        }
+    }
+    EXPECT_TRUE(Cp950::canEncode(prose));
 }
 
 TEST(TerminationSignals, TurnSigtermIntoASignalOnTheEventLoop)

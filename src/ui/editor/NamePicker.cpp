@@ -41,6 +41,8 @@ void NamePicker::buildControls()
     list_->setFont(Fonts::listBox());
     list_->setAccessibleName(title(kind_));
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Every row one line high: only the rows in view are laid out, not every name of a full list.
+    list_->setUniformItemSizes(true);
     DialogLayout::etchedSeparator(this, DialogSeparator::shadowLine, DialogSeparator::lightLine,
                                   -120, 4680, 5520);
     auto* ok = place<QPushButton>(this, NamePickerControls::okButton, QStringLiteral("確定"), 3120,

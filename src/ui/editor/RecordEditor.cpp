@@ -2,6 +2,7 @@
 
 #include "store/DateText.h"
 #include "ui/ControlNames.h"
+#include "ui/editor/ContentBox.h"
 #include "ui/editor/NamePicker.h"
 #include "ui/widgets/DialogLayout.h"
 #include "ui/widgets/Fonts.h"
@@ -12,16 +13,10 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 using DialogLayout::place;
-
-namespace {
-const QString kCrLf = QStringLiteral("\r\n");
-const QString kLf = QStringLiteral("\n");
-} // namespace
 
 RecordEditor::RecordEditor(Mode mode, const LoanRecord& record, const Choices& choices,
                            bool registerFull, QWidget* parent)
@@ -79,8 +74,7 @@ void RecordEditor::buildControls()
                                              QStringLiteral("從名單選擇"), 5400, 1440, 1095, 375);
     addBorrowerBox_ = place<QCheckBox>(this, RecordEditorControls::addBorrowerBox,
                                        QStringLiteral("加入借用人名單"), 1080, 1875, 1575, 375);
-    contentBox_ =
-        place<QPlainTextEdit>(this, RecordEditorControls::contentBox, 1080, 2400, 5415, 1095);
+    contentBox_ = place<ContentBox>(this, RecordEditorControls::contentBox, 1080, 2400, 5415, 1095);
     caption(RecordEditorControls::contentCaption, QStringLiteral("借用內容"), 240, 2460, 720,
             contentBox_);
     contentBox_->setFont(Fonts::editorText());
@@ -138,7 +132,7 @@ void RecordEditor::showRecord(const LoanRecord& record)
     else
         borrowedInButton_->setChecked(true);
     borrowerBox_->setText(record.Borrower);
-    setContent(record.Content);
+    contentBox_->setContent(record.Content);
     dueDateBox_->setText(record.DueDate);
     amountBox_->setText(record.Amount);
     if (record.Status != Texts::NotReturned) {
@@ -151,16 +145,6 @@ std::optional<RecordEditor::Result> RecordEditor::run()
 {
     Modal::exec(*this);
     return result() == QDialog::Accepted ? result_ : std::nullopt;
-}
-
-QString RecordEditor::content() const
-{
-    return contentBox_->toPlainText().replace(kLf, kCrLf);
-}
-
-void RecordEditor::setContent(const QString& text)
-{
-    contentBox_->setPlainText(QString(text).replace(kCrLf, kLf));
 }
 
 void RecordEditor::setCategory(const QString& text)
@@ -178,8 +162,7 @@ void RecordEditor::confirm()
             this, QStringLiteral("最多只能新增 10000 筆資料，請刪除已歸還的過時資料以清出空間"));
         return;
     }
-    removeQuotes();
-    const EntryFields entry = fields();
+    const EntryFields entry = fieldsWithoutQuotes();
     const QString fault = RecordEntry::firstFault(entry);
     if (!fault.isEmpty()) {
         MessageBox::warning(this, fault);
@@ -190,26 +173,25 @@ void RecordEditor::confirm()
     accept();
 }
 
-// The quotes stay removed from the boxes even when a later check fails.
-void RecordEditor::removeQuotes()
+// The quotes stay removed from the boxes even when a later check fails. The content is taken
+// once: a field of megabytes costs one pass.
+EntryFields RecordEditor::fieldsWithoutQuotes()
 {
     const QChar quote = QLatin1Char('"');
     if (borrowerBox_->text().contains(quote))
         borrowerBox_->setText(RecordEntry::withoutQuotes(borrowerBox_->text()));
-    if (contentBox_->toPlainText().contains(quote))
-        contentBox_->setPlainText(RecordEntry::withoutQuotes(contentBox_->toPlainText()));
+    EntryFields f;
+    f.content = contentBox_->content();
+    if (f.content.contains(quote)) {
+        f.content = RecordEntry::withoutQuotes(f.content);
+        contentBox_->setContent(f.content);
+    }
     if (categoryBox_->currentText().contains(quote))
         categoryBox_->setEditText(RecordEntry::withoutQuotes(categoryBox_->currentText()));
-}
-
-EntryFields RecordEditor::fields() const
-{
-    EntryFields f;
     f.date = dateBox_->text();
     f.lentOut = lentOutButton_->isChecked();
     f.category = categoryBox_->currentText();
     f.borrower = borrowerBox_->text();
-    f.content = content();
     f.amount = amountBox_->text();
     f.dueDate = dueDateBox_->text();
     f.returned = returnedBox_->isChecked();
@@ -222,7 +204,7 @@ void RecordEditor::pickItems()
 {
     if (const std::optional<QString> items =
             NamePicker(NamePicker::Kind::Items, choices_.items).pick())
-        setContent(*items);
+        contentBox_->setContent(*items);
 }
 
 void RecordEditor::pickBorrower()

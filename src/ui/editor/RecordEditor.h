@@ -8,10 +8,10 @@
 
 #include <optional>
 
+class ContentBox;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
@@ -54,13 +54,10 @@ private:
     void buildTabOrder();
     void showRecord(const LoanRecord& record);
     void confirm();
-    void removeQuotes();
-    EntryFields fields() const;
+    // The boxes' fields, the double quotes removed from them and from the boxes.
+    EntryFields fieldsWithoutQuotes();
     void pickItems();
     void pickBorrower();
-    // The content box as the record holds it, lines ending in CR LF.
-    QString content() const;
-    void setContent(const QString& text);
     // Shows a category, selecting its entry of the box when it has one.
     void setCategory(const QString& text);
 
@@ -75,7 +72,7 @@ private:
     QComboBox* categoryBox_ = nullptr;
     QLineEdit* borrowerBox_ = nullptr;
     QCheckBox* addBorrowerBox_ = nullptr;
-    QPlainTextEdit* contentBox_ = nullptr;
+    ContentBox* contentBox_ = nullptr;
     QCheckBox* addItemBox_ = nullptr;
     QLineEdit* amountBox_ = nullptr;
     QLineEdit* dueDateBox_ = nullptr;

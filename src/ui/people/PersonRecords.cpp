@@ -17,11 +17,6 @@
 
 #include <algorithm>
 
-namespace {
-// A column fitted to its contents stays within this many characters' width.
-constexpr int kWidestColumnCharacters = 30;
-} // namespace
-
 PersonRecords::PersonRecords(const RecordRegister& records, const QString& name,
                              const QFont& listFont, QWidget* parent)
     : QDialog(parent)
@@ -54,7 +49,8 @@ PersonRecords::PersonRecords(const RecordRegister& records, const QString& name,
     list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     list->setColumnHidden(RecordListModel::IndexColumn, true);
     list->resizeColumnsToContents();
-    const int widest = list->fontMetrics().averageCharWidth() * kWidestColumnCharacters;
+    const int widest =
+        list->fontMetrics().averageCharWidth() * RecordCellDelegate::WidestFitCharacters;
     for (int column = 0; column < LoanRecord::FieldCount; ++column)
         list->setColumnWidth(column, std::min(list->columnWidth(column), widest));
     // Nothing selected, so that every row shows its colours.

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <algorithm>
+
 namespace {
 // Far less than a tooltip's width, which is some 80 characters.
 constexpr qsizetype kLongestRun = 40;
@@ -64,7 +66,25 @@ void RecordCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     const QString text = index.data(Qt::DisplayRole).toString();
     const QRect area = textArea(option, index, nullptr);
     painter->drawText(area, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                      option.fontMetrics.elidedText(text, Qt::ElideRight, area.width()));
+                      elided(option.fontMetrics, text, area.width()));
+}
+
+// Measures only the start that can show: as many characters as would fit at half the font's
+// average width, more only while they all fit. Laying out the whole of a long text would cost the
+// shaping of every character in it, the first time at a font each one new.
+QString RecordCellDelegate::elided(const QFontMetrics& metrics, const QString& text, int width)
+{
+    qsizetype take = 2 * std::max(width, 0) / std::max(1, metrics.averageCharWidth()) + 2;
+    for (;;) {
+        if (take >= text.size())
+            return metrics.elidedText(text, Qt::ElideRight, width);
+        const QString start = text.first(take);
+        const QString shown = metrics.elidedText(start, Qt::ElideRight, width);
+        // Elided, the start gives what the whole text gives.
+        if (shown != start)
+            return shown;
+        take *= 2;
+    }
 }
 
 QRect RecordCellDelegate::textArea(const QStyleOptionViewItem& option, const QModelIndex& index,
@@ -82,10 +102,19 @@ QRect RecordCellDelegate::textArea(const QStyleOptionViewItem& option, const QMo
 QSize RecordCellDelegate::sizeHint(const QStyleOptionViewItem& option,
                                    const QModelIndex& index) const
 {
-    QSize size = QStyledItemDelegate::sizeHint(option, index);
-    if (index.column() != 0)
-        size.setWidth(option.fontMetrics.horizontalAdvance(index.data().toString()) +
-                      2 * kTextMargin + 1);
+    if (index.column() == 0)
+        return QStyledItemDelegate::sizeHint(option, index);
+    // The height of one line, taken from the text's first character: laid out whole, a long text
+    // would cost the shaping of every character.
+    QStyleOptionViewItem line = option;
+    initStyleOption(&line, index);
+    const QString text = line.text;
+    line.text.truncate(1);
+    const QStyle* style = line.widget ? line.widget->style() : QApplication::style();
+    QSize size = style->sizeFromContents(QStyle::CT_ItemViewItem, &line, QSize(), line.widget);
+    const int widest = WidestFitCharacters * option.fontMetrics.averageCharWidth();
+    size.setWidth(option.fontMetrics.horizontalAdvance(elided(option.fontMetrics, text, widest)) +
+                  2 * kTextMargin + 1);
     return size;
 }
 

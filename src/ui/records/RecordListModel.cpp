@@ -17,8 +17,9 @@ constexpr int kStatusColumn = 7;
 const QColor kOverdue(255, 230, 170);
 // More than the widest cell can show: a field of megabytes costs no more to draw than this.
 constexpr qsizetype kShownCharacters = 1000;
-// The whole text on hover, within reason for a field of megabytes.
-constexpr qsizetype kTipCharacters = 4000;
+// The whole text on hover, within reason: a tooltip lays out and draws every character it holds,
+// the first time at a font each one new.
+constexpr qsizetype kTipCharacters = 500;
 
 const QStringList& captions()
 {

@@ -1,6 +1,7 @@
 #include "store/DateText.h"
 #include "support/Dialogs.h"
 #include "support/WindowHarness.h"
+#include "ui/editor/ContentBox.h"
 #include "ui/widgets/MessageBox.h"
 
 #include <QDialog>
@@ -16,6 +17,23 @@ protected:
     WindowHarness h;
 
     const LoanRecord& last() const { return h.store().records()[h.store().records().count()]; }
+
+    // A content far longer than the content box shows at first, in every kind of line end.
+    static QString longContent()
+    {
+        const QString ends[] = {"\r\n", "\n", "\r\n", "\r"};
+        QString text;
+        for (int line = 0; line < 8000; ++line)
+            text += QStringLiteral("第%1行：借出的物品與金錢").arg(line) + ends[line % 4];
+        return text;
+    }
+
+    static void fill(ContentBox* box)
+    {
+        for (int turn = 0; turn < 1000 && !box->isFilled(); ++turn)
+            QCoreApplication::processEvents();
+        EXPECT_TRUE(box->isFilled());
+    }
 
     static QStringList messages()
     {
@@ -136,6 +154,65 @@ TEST_F(RecordEditor, TextOutsideTheCodePageIsRefusedAndNothingStored)
                                        "借用內容含有無法儲存的字元"}));
     EXPECT_EQ(h.store().records().count(), 0);
     EXPECT_EQ(h.rows(), 0);
+}
+
+// A content read from a damaged file holds a character for the bytes that could not be read;
+// left as it is, it is refused all the same.
+TEST_F(RecordEditor, AnUnreadableCharacterLeftInTheContentIsRefused)
+{
+    h.dir().write(DataFiles::Records, big5("\"2026/01/01\",\"借出\",\"\",\"甲\",\"筆") + "\xA4" +
+                                          big5("\",\"\",\"\",\"未歸還\"\r\n"));
+    h.start();
+    MessageBox::clearHistory();
+    EXPECT_FALSE(h.editRow(0, [](QDialog& d) {
+        clickButton(d, RecordEditorControls::okButton);
+        clickButton(d, RecordEditorControls::cancelButton);
+    }));
+    EXPECT_EQ(messages(), QStringList({"借用內容含有無法儲存的字元"}));
+}
+
+// However far the content box has shown a long content when 變更 is pressed, the record keeps
+// every byte of it: as it was while nothing was changed, else as the box holds it, whole, its
+// line ends CR LF.
+TEST_F(RecordEditor, ALongContentIsKeptWholeHoweverFarTheBoxHasShownIt)
+{
+    const QString content = longContent();
+    h.addRecord("2026/01/01", "借出", "", "甲", content, "", "", "未歸還");
+    h.start();
+    auto storedAfter = [&](const std::function<void(ContentBox*)>& work) {
+        EXPECT_TRUE(h.editRow(0, [&](QDialog& d) {
+            work(control<ContentBox>(d, RecordEditorControls::contentBox));
+        }));
+        return h.store().records()[1].Content;
+    };
+    EXPECT_TRUE(storedAfter([](ContentBox* box) { EXPECT_FALSE(box->isFilled()); }) == content);
+    EXPECT_TRUE(storedAfter(fill) == content);
+    QString crLf = content;
+    crLf.replace("\r\n", "\n").replace('\r', '\n').replace("\n", "\r\n");
+    EXPECT_TRUE(storedAfter([](ContentBox* box) { insertText(box, "新"); }) == "新" + crLf);
+    // Selecting all takes in what the box has not shown yet.
+    EXPECT_TRUE(storedAfter([](ContentBox* box) { typeText(box, "全新"); }) == "全新");
+    EXPECT_TRUE(MessageBox::history().isEmpty());
+}
+
+// The session's end saves the records as they stand: an editor still filling its box changes
+// nothing of them.
+TEST_F(RecordEditor, ALongContentIsSavedWholeWhenTheSessionEndsWhileTheBoxFills)
+{
+    const QString content = longContent();
+    h.addRecord("2026/01/01", "借出", "", "甲", content, "", "", "未歸還");
+    h.start();
+    onNextDialog(RecordEditorControls::dialog, [&](QDialog& d) {
+        auto* box = control<ContentBox>(d, RecordEditorControls::contentBox);
+        insertText(box, "新");
+        EXPECT_FALSE(box->isFilled());
+        h.window().endBySession();
+    });
+    h.doubleClickRow(0);
+    ASSERT_TRUE(h.window().hasShutDown());
+    DataStore saved(h.dir().dir());
+    EXPECT_TRUE(saved.loadRecords().isEmpty());
+    EXPECT_TRUE(saved.records()[1].Content == content);
 }
 
 TEST_F(RecordEditor, StoresTheEntryAsTypedWithDatesAndAmountInTheirStoredForms)

@@ -1,5 +1,6 @@
 #include "support/RepaintWatch.h"
 #include "support/WindowHarness.h"
+#include "ui/records/RecordCellDelegate.h"
 
 #include <QAbstractItemModelTester>
 #include <QApplication>
@@ -302,14 +303,14 @@ TEST_F(RecordList, OnlyALoanStillOutPastItsDueDateIsMarkedOverdue)
     EXPECT_EQ(count->text(), "");
 }
 
-// What a cell cannot show whole, hovering over it shows, wrapped within the screen's width even
-// where the text offers no place to break a line.
-TEST_F(RecordList, HoveringOverACellThatDoesNotFitShowsItsWholeText)
+// What a cell cannot show whole, hovering over it shows: its start, some hundreds of characters,
+// wrapped within the screen's width even where the text offers no place to break a line.
+TEST_F(RecordList, HoveringOverACellThatDoesNotFitShowsTheStartOfItsText)
 {
     const QString contents[] = {
         "第一行\r\n" + QString(300, u'長'),
         QString(3000, u'x'),
-        "https://example.com/" + QString(600, u'a') + "?q=" + QString(600, u'0') + "&r=1",
+        "https://example.com/<" + QString(600, u'a') + "?q=" + QString(600, u'0') + "&r=1",
     };
     for (const QString& content : contents)
         h.addRecord("2026/02/03", "借出", "書", "王", content, {}, {}, "未歸還");
@@ -330,13 +331,37 @@ TEST_F(RecordList, HoveringOverACellThatDoesNotFitShowsItsWholeText)
     EXPECT_TRUE(tip.contains("第一行<br>" + QString(300, u'長'))) << tip.left(40).toStdString();
     const int screenWidth = w.screen()->geometry().width();
     for (int row = 1; row < 3; ++row) {
-        EXPECT_TRUE(hover(row, 4).contains(contents[row].toHtmlEscaped())) << row;
-        for (const QWidget* shown : QApplication::topLevelWidgets()) {
-            if (shown->inherits("QTipLabel") && shown->isVisible()) {
-                EXPECT_LE(shown->width(),
-                          std::min(screenWidth, 100 * shown->fontMetrics().averageCharWidth()))
+        const QString shown = hover(row, 4);
+        EXPECT_TRUE(shown.contains(contents[row].left(400).toHtmlEscaped())) << row;
+        EXPECT_LT(shown.size(), 1000) << row;
+        for (const QWidget* label : QApplication::topLevelWidgets()) {
+            if (label->inherits("QTipLabel") && label->isVisible()) {
+                EXPECT_LE(label->width(),
+                          std::min(screenWidth, 100 * label->fontMetrics().averageCharWidth()))
                     << row;
             }
+        }
+    }
+}
+
+// A cell measures only what it can show of its text, and shows what measuring it all would show.
+TEST(RecordCellDelegate, ElidesALongTextAsMeasuringItAllWould)
+{
+    const QFontMetrics metrics(QApplication::font());
+    const QString texts[] = {
+        "",
+        "借書",
+        QString(1000, u'i'),
+        QString(1000, u'W'),
+        QString(2000, u'借'),
+        QString(300, QChar(0x200B)) + "abc" + QString(700, u'i'),
+        "iiii" + QString(500, u'長') + QString(500, u'.'),
+    };
+    for (const QString& text : texts) {
+        for (int width : {0, 1, 30, 150, 400, 3000}) {
+            EXPECT_EQ(RecordCellDelegate::elided(metrics, text, width),
+                      metrics.elidedText(text, Qt::ElideRight, width))
+                << text.left(8).toStdString() << " " << width;
         }
     }
 }
