@@ -1,5 +1,8 @@
 #include "support/TestSupport.h"
 #include "system/Cp950.h"
+#include "system/Cp950Decoder.h"
+#include "system/Cp950Writer.h"
+#include "system/FileSystem.h"
 #include "system/SettingsStore.h"
 #include "system/TerminationSignals.h"
 
@@ -60,6 +63,50 @@ TEST(Cp950, KnowsWhatTheCodePageCanHold)
     EXPECT_TRUE(ok);
     Cp950::decode(QByteArray("\xA4\x22", 2), &ok);
     EXPECT_FALSE(ok);
+}
+
+// Files are converted piece by piece, which gives what converting them whole gives: wherever the
+// bytes are parted (within a character too), and however the text is added.
+TEST(Cp950, PiecesConvertAsTheWholeDoes)
+{
+    // A trail byte that reads as "\" alone, a stray and a lone lead byte, a byte outside the code
+    // page, a lead byte at the end.
+    const QByteArray bytes("\xB3\x5C,\xA4\x22\xA5\x5C\r\n\xFF\xA4\x40"
+                           "ab\xA4");
+    bool clean = true;
+    const QString whole = Cp950::decode(bytes, &clean);
+    ASSERT_FALSE(clean);
+    for (qsizetype a = 0; a <= bytes.size(); ++a) {
+        for (qsizetype b = a; b <= bytes.size(); ++b) {
+            Cp950Decoder decoder;
+            QString text;
+            decoder.add(bytes.first(a), text);
+            decoder.add(bytes.sliced(a, b - a), text);
+            decoder.add(bytes.sliced(b), text);
+            decoder.finish(text);
+            EXPECT_EQ(text, whole) << a << ", " << b;
+            EXPECT_FALSE(decoder.clean());
+        }
+    }
+
+    // Short texts gathered, a long one converted where it is, in parts; the bytes handed on in
+    // whole pieces.
+    const QString text = QStringLiteral("0123456789") + QString(65535, u'a') + QStringLiteral("€") +
+                         QString(300000, u'許');
+    QByteArray written;
+    QList<qsizetype> blocks;
+    Cp950Writer out([&](QByteArrayView block) {
+        written += block;
+        blocks.append(block.size());
+        return true;
+    });
+    for (int i = 0; i < 10; ++i)
+        out.add(text[i]);
+    out.add(QStringView(text).sliced(10));
+    EXPECT_TRUE(out.finish());
+    EXPECT_TRUE(written == Cp950::encode(text));
+    blocks.removeLast();
+    EXPECT_EQ(blocks, QList<qsizetype>(blocks.size(), FileSystem::PieceSize));
 }
 
 TEST(TerminationSignals, TurnSigtermIntoASignalOnTheEventLoop)
