@@ -3,34 +3,16 @@
 #include "system/Cp950.h"
 #include "system/FileSystem.h"
 
-#include <algorithm>
-
-namespace {
-// Texts are converted this many characters at a time: few calls to the converter, and its output
-// stays within the processor's cache.
-constexpr qsizetype kConverted = 64 * 1024;
-} // namespace
-
 Cp950Writer::Cp950Writer(Sink sink)
-    : sink_(std::move(sink)), encoder_(Cp950::CodecName, QStringEncoder::Flag::Stateless)
+    : sink_(std::move(sink)), encoder_(Cp950::CodecName, QStringEncoder::Flag::Stateless),
+      gathered_(std::make_unique<QChar[]>(Gathered))
 {
 }
 
-void Cp950Writer::add(QStringView text)
+void Cp950Writer::addLong(QStringView text)
 {
-    if (gathered_.size() + text.size() < kConverted) {
-        gathered_.append(text);
-        return;
-    }
     convertGathered();
     convert(text);
-}
-
-void Cp950Writer::add(QChar c)
-{
-    gathered_.append(c);
-    if (gathered_.size() >= kConverted)
-        convertGathered();
 }
 
 bool Cp950Writer::finish()
@@ -42,14 +24,14 @@ bool Cp950Writer::finish()
 
 void Cp950Writer::convertGathered()
 {
-    convert(gathered_);
-    gathered_.resize(0);
+    convert(QStringView(gathered_.get(), gatheredSize_));
+    gatheredSize_ = 0;
 }
 
 void Cp950Writer::convert(QStringView text)
 {
     while (!text.isEmpty() && !failed_) {
-        qsizetype n = std::min(text.size(), kConverted);
+        qsizetype n = std::min(text.size(), Gathered);
         // Never between the halves of a surrogate pair.
         if (n < text.size() && text[n - 1].isHighSurrogate())
             ++n;
