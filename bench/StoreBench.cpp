@@ -5,11 +5,16 @@
 #include "store/DataStore.h"
 #include "store/RecordFile.h"
 #include "system/Cp950.h"
+#include "system/Cp950Decoder.h"
+#include "system/FileSystem.h"
 #include "ui/main/DataFileSaver.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QStringEncoder>
 
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 
@@ -39,10 +44,50 @@ void writeSynced(const QString& path, const QByteArray& bytes)
             "a file was not written");
 }
 
-// The floor of writing a text: one conversion to bytes, written and synced.
-Median::Work writeFloor(const QString& appDir, const QString& text)
+// The floor of reading a file: its bytes read and decoded a piece at a time, into buffers that
+// keep their room, and nothing kept. Returns the number of characters.
+qsizetype readFloor(const QString& path)
 {
-    return {[appDir, &text] { writeSynced(appDir + kFloorFileName, Cp950::encode(text)); }, {}};
+    QFile file(path);
+    require(file.open(QIODevice::ReadOnly | QIODevice::Unbuffered), "a file did not open");
+    QByteArray piece(FileSystem::PieceSize, Qt::Uninitialized);
+    QString text;
+    Cp950Decoder decoder;
+    qsizetype characters = 0;
+    for (qint64 n = 0; (n = file.read(piece.data(), piece.size())) > 0;) {
+        decoder.add(QByteArrayView(piece).first(n), text);
+        characters += text.size();
+        text.resize(0);
+    }
+    decoder.finish(text);
+    return characters + text.size();
+}
+
+// The floor of writing a text: converted a piece at a time into a buffer that keeps its room, each
+// piece written, the file replaced in one step and synced, its folder too.
+void writeFloor(const QString& path, QStringView text)
+{
+    QSaveFile file(path);
+    require(file.open(QIODevice::WriteOnly | QIODevice::Unbuffered), "a file did not open");
+    QStringEncoder encoder(Cp950::CodecName, QStringEncoder::Flag::Stateless);
+    QByteArray bytes;
+    for (qsizetype from = 0, n = 0; from < text.size(); from += n) {
+        n = std::min(FileSystem::PieceSize / 2, text.size() - from);
+        if (from + n < text.size() && text[from + n - 1].isHighSurrogate())
+            ++n;
+        bytes.resize(encoder.requiredSpace(n));
+        const qint64 size =
+            encoder.appendToBuffer(bytes.data(), text.sliced(from, n)) - bytes.data();
+        require(file.write(bytes.constData(), size) == size, "a file was not written");
+    }
+    require(file.commit(), "a file was not written");
+    FileSystem::syncFolder(QFileInfo(path).absolutePath());
+}
+
+// writeFloor as the work timed beside a write of the text.
+Median::Work floorOfWriting(const QString& appDir, const QString& text)
+{
+    return {[appDir, &text] { writeFloor(appDir + kFloorFileName, text); }, {}};
 }
 } // namespace
 
@@ -59,7 +104,7 @@ StoreBench::Timing StoreBench::load() const
     const std::vector<double> ms = Median::ms(
         runs_, {{[&] { require(store->loadRecords().isEmpty(), "the register did not load"); },
                  [&] { store.emplace(appDir_); }},
-                {[&] { characters = Cp950::decode(readAll(path)).size(); }, {}}});
+                {[&] { characters = readFloor(path); }, {}}});
     require(store->records().count() == expectedRecords_, "the register lost records on loading");
     require(characters > 0 || expectedRecords_ == 0, "the record file was empty");
     return {ms[0], ms[1]};
@@ -76,7 +121,7 @@ StoreBench::Timing StoreBench::save() const
     const std::vector<double> ms = Median::ms(
         runs_,
         {{[&] { require(store.saveRecords(&error), "the record file was not written"); }, {}},
-         writeFloor(appDir_, text)});
+         floorOfWriting(appDir_, text)});
     require(readAll(appDir_ + DataFiles::Records) == before,
             "the saved record file differs from the register");
     require(readAll(appDir_ + kFloorFileName) == before,
@@ -108,7 +153,7 @@ StoreBench::CloseTiming StoreBench::close() const
                      require(deleted->loadRecords().isEmpty(), "the register did not load");
                      deleted->recordRegister().remove({1});
                  }},
-                writeFloor(appDir_, text)});
+                floorOfWriting(appDir_, text)});
     require(readAll(path).size() < loaded.size(), "the close did not write the deletion");
     writeSynced(path, loaded);
     require(readAll(appDir_ + kFloorFileName) == loaded,
@@ -134,7 +179,7 @@ StoreBench::Timing StoreBench::exportAll() const
                                         "the export was not written");
                             },
                             {}},
-                           writeFloor(appDir_, text)});
+                           floorOfWriting(appDir_, text)});
     require(readAll(path) == exported, "the export wrote other bytes each time");
     require(readAll(appDir_ + kFloorFileName) == exported,
             "the floor wrote other bytes than the export");

@@ -3,8 +3,9 @@
 #include <QString>
 
 // Load, save, close and export of the record file, each timed beside its floor: the least work
-// any reader or writer of the same bytes must do (whole-file I/O and the code page conversion,
-// the written file synced to disk, nothing else).
+// any reader or writer of the same bytes must do: the file read or written and converted a piece
+// at a time, buffers reused, the written file replaced in one step and synced with its folder;
+// nothing else.
 class StoreBench
 {
 public:
