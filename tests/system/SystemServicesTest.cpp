@@ -103,8 +103,19 @@ TEST(Cp950, PiecesConvertAsTheWholeDoes)
     for (int i = 0; i < 10; ++i)
         out.add(text[i]);
     out.add(QStringView(text).sliced(10));
+    // Then characters and short texts alone, as files are written, more than the gathered ones
+    // hold several times over.
+    QString all = text;
+    for (int i = 0; i < 70000; ++i) {
+        out.add(QChar(u'許'));
+        all += u'許';
+    }
+    for (int i = 0; i < 40000; ++i) {
+        out.add(QString::number(i));
+        all += QString::number(i);
+    }
     EXPECT_TRUE(out.finish());
-    EXPECT_TRUE(written == Cp950::encode(text));
+    EXPECT_TRUE(written == Cp950::encode(all));
     blocks.removeLast();
     EXPECT_EQ(blocks, QList<qsizetype>(blocks.size(), FileSystem::PieceSize));
 }
