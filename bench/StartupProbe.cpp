@@ -48,13 +48,16 @@ StartupProbe::Sample runOnce(const QString& appDir, const QString& settingsDir)
     if (!child.waitForFinished(kChildTimeoutMs) || child.exitStatus() != QProcess::NormalExit ||
         child.exitCode() != 0)
         throw std::runtime_error("a start-up child failed");
-    const QStringList figures = QString::fromLatin1(child.readAllStandardOutput()).split(u' ');
+    const QStringList figures =
+        QString::fromLatin1(child.readAllStandardOutput()).trimmed().split(u' ');
     bool msOk = false;
     bool rssOk = false;
     bool rowsOk = false;
+    bool closedOk = false;
     StartupProbe::Sample sample{figures.value(0).toDouble(&msOk), figures.value(1).toDouble(&rssOk),
-                                figures.value(2).trimmed().toInt(&rowsOk)};
-    if (!msOk || !rssOk || !rowsOk || sample.rssMb <= 0)
+                                figures.value(2).toInt(&rowsOk),
+                                figures.value(3).toDouble(&closedOk)};
+    if (!msOk || !rssOk || !rowsOk || !closedOk || sample.rssMb <= 0)
         throw std::runtime_error("a start-up child reported nothing readable");
     return sample;
 }
@@ -79,12 +82,19 @@ int runChild(int argc, char** argv)
     MainWindow window(store, settings);
     window.load();
 
-    // The clock stops once the list has been painted for the first time.
+    // The clock stops once the list has been painted for the first time; then the window is
+    // closed, which saves the register.
     const auto* list = window.findChild<QTableView*>(QLatin1String(MainWindowControls::recordList));
     auto* watch = new PaintWatch(list->viewport());
     watch->afterFirstPaint([&] {
         const std::chrono::duration<double, std::milli> elapsed = Clock::now() - start;
-        std::printf("%.3f %.2f %d\n", elapsed.count(), peakResidentMb(), list->model()->rowCount());
+        const double shownRss = peakResidentMb();
+        const int rows = list->model()->rowCount();
+        if (!window.close()) {
+            QCoreApplication::exit(4);
+            return;
+        }
+        std::printf("%.3f %.2f %d %.2f\n", elapsed.count(), shownRss, rows, peakResidentMb());
         std::fflush(stdout);
         QCoreApplication::exit(0);
     });
@@ -98,6 +108,7 @@ QList<Sample> measure(const QStringList& appDirs, const QList<int>& expectedRows
 {
     QList<std::vector<double>> ms(appDirs.size());
     QList<std::vector<double>> rss(appDirs.size());
+    QList<std::vector<double>> closedRss(appDirs.size());
     for (int run = 0; run < kWarmUpRuns + runs; ++run) {
         for (qsizetype d = 0; d < appDirs.size(); ++d) {
             const Sample sample = runOnce(appDirs[d], settingsDir);
@@ -107,11 +118,13 @@ QList<Sample> measure(const QStringList& appDirs, const QList<int>& expectedRows
                 throw std::runtime_error("a start-up child showed the wrong number of rows");
             ms[d].push_back(sample.ms);
             rss[d].push_back(sample.rssMb);
+            closedRss[d].push_back(sample.closedRssMb);
         }
     }
     QList<Sample> medians;
     for (qsizetype d = 0; d < appDirs.size(); ++d)
-        medians.append({Median::of(ms[d]), Median::of(rss[d]), expectedRows[d]});
+        medians.append(
+            {Median::of(ms[d]), Median::of(rss[d]), expectedRows[d], Median::of(closedRss[d])});
     return medians;
 }
 

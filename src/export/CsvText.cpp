@@ -3,51 +3,95 @@
 namespace {
 constexpr int kDateColumn = 0;
 constexpr int kContentColumn = 4;
-} // namespace
 
-namespace CsvText {
-
-QString withoutTrailingSpaces(QString text)
+QStringView withoutTrailingSpaces(QStringView text)
 {
     qsizetype end = text.size();
     while (end > 0 && text.at(end - 1) == u' ')
         --end;
-    text.truncate(end);
-    return text;
+    return text.first(end);
 }
 
-QString contentText(QString content)
+// A field's text as runs of its own characters, handed to take one after the other.
+using Runs = std::function<void(const std::function<void(QStringView run)>& take)>;
+
+// The content's runs: its commas left out, and a space in place of each CR LF pair they part or
+// stand beside.
+Runs contentRuns(QStringView content)
 {
-    content.remove(u',');
-    content.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    return content;
+    return [content](const std::function<void(QStringView)>& take) {
+        qsizetype run = 0;
+        for (qsizetype at = 0; at < content.size(); ++at) {
+            if (content[at] == u',') {
+                take(content.sliced(run, at - run));
+                run = at + 1;
+            } else if (content[at] == u'\r') {
+                qsizetype next = at + 1;
+                while (next < content.size() && content[next] == u',')
+                    ++next;
+                if (next < content.size() && content[next] == u'\n') {
+                    take(content.sliced(run, at - run));
+                    take(u" ");
+                    run = next + 1;
+                    at = next;
+                }
+            }
+        }
+        take(content.sliced(run));
+    };
 }
 
-QString quoted(const QString& field)
+bool breaksTheLine(QStringView run)
 {
-    const bool needsQuotes = field.contains(u',') || field.contains(u'"') ||
-                             field.contains(u'\r') || field.contains(u'\n');
-    if (!needsQuotes)
-        return field;
-    QString inner = field;
-    inner.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + inner + u'"';
-}
-
-QString line(const QStringList& cells)
-{
-    QStringList fields;
-    fields.reserve(cells.size());
-    for (int column = 0; column < cells.size(); ++column) {
-        const QString& cell = cells.at(column);
-        if (column == kDateColumn)
-            fields.append(quoted(cell));
-        else if (column == kContentColumn)
-            fields.append(quoted(contentText(cell)));
-        else
-            fields.append(quoted(withoutTrailingSpaces(cell)));
+    for (const QChar c : run) {
+        if (c == u',' || c == u'"' || c == u'\r' || c == u'\n')
+            return true;
     }
-    return fields.join(u',') + LineEnd;
+    return false;
+}
+
+void writeField(Cp950Writer& out, const Runs& runs)
+{
+    bool quoted = false;
+    runs([&](QStringView run) { quoted = quoted || breaksTheLine(run); });
+    if (!quoted) {
+        runs([&](QStringView run) { out.add(run); });
+        return;
+    }
+    out.add(u'"');
+    runs([&](QStringView run) {
+        for (qsizetype quote = run.indexOf(u'"'); quote >= 0; quote = run.indexOf(u'"')) {
+            out.add(run.first(quote + 1));
+            out.add(u'"');
+            run = run.sliced(quote + 1);
+        }
+        out.add(run);
+    });
+    out.add(u'"');
+}
+
+Runs whole(QStringView text)
+{
+    return [text](const std::function<void(QStringView)>& take) { take(text); };
+}
+} // namespace
+
+namespace CsvText {
+
+void writeLine(Cp950Writer& out, const LoanRecord& record)
+{
+    for (int column = 0; column < LoanRecord::FieldCount; ++column) {
+        const QString& cell = record.field(column);
+        if (column > 0)
+            out.add(u',');
+        if (column == kDateColumn)
+            writeField(out, whole(cell));
+        else if (column == kContentColumn)
+            writeField(out, contentRuns(cell));
+        else
+            writeField(out, whole(withoutTrailingSpaces(cell)));
+    }
+    out.add(LineEnd);
 }
 
 } // namespace CsvText

@@ -4,8 +4,8 @@
 #include "store/ListFile.h"
 #include "store/OutsideChanges.h"
 #include "store/RecordFile.h"
+#include "store/RecordStream.h"
 #include "store/WriteProtection.h"
-#include "system/Cp950.h"
 #include "system/FileSystem.h"
 
 using Kind = FileProblem::Kind;
@@ -16,21 +16,23 @@ DataFileReader::DataFileReader(const QString& folder, WriteProtection& protectio
 {
 }
 
-std::optional<DataFileReader::Text> DataFileReader::read(const QString& fileName,
-                                                         QList<FileProblem>& problems)
+std::optional<DataFileReader::Read>
+DataFileReader::read(const QString& fileName, RecordStream& stream, QList<FileProblem>& problems)
 {
-    QByteArray bytes;
-    QDateTime modified;
+    FileFingerprint::Builder version;
     QString reason;
-    if (!FileSystem::readAll(folder_ + fileName, &bytes, &reason, &modified)) {
+    const auto readPiece = [&](QByteArrayView piece) {
+        version.add(piece);
+        stream.addBytes(piece);
+        return true;
+    };
+    if (!FileSystem::readPieces(folder_ + fileName, readPiece, &reason)) {
         problems.append({Kind::Unreadable, folder_ + fileName, reason});
         protection_.protect(fileName, WriteProtection::Reason::Unreadable);
         return std::nullopt;
     }
-    Text read;
-    read.version = FileFingerprint(bytes, modified);
-    read.text = Cp950::decode(bytes, &read.decoded);
-    return read;
+    stream.endBytes();
+    return Read{stream.decoded(), version.result()};
 }
 
 QList<FileProblem> DataFileReader::problemsOf(const QString& fileName, bool decoded,
@@ -54,11 +56,10 @@ void DataFileReader::keepOriginal(const QString& fileName, const FileFingerprint
         return;
     const QString file = folder_ + fileName;
     QByteArray bytes;
-    QDateTime modified;
     QString error;
     QString copy;
-    if (FileSystem::readAll(file, &bytes, &error, &modified)) {
-        if (FileFingerprint(bytes, modified) == loaded)
+    if (FileSystem::readAll(file, &bytes, &error)) {
+        if (FileFingerprint(bytes) == loaded)
             copy = FileSystem::keepCopy(file, bytes, &error);
         else
             error = QStringLiteral("檔案在載入之後又被改過");
@@ -73,31 +74,24 @@ void DataFileReader::keepOriginal(const QString& fileName, const FileFingerprint
 
 QList<FileProblem> DataFileReader::readRecords(RecordTable& table)
 {
-    QList<FileProblem> problems;
-    if (!FileSystem::exists(folder_ + DataFiles::Records))
-        return problems;
-    const std::optional<Text> file = read(DataFiles::Records, problems);
-    if (!file)
-        return problems;
-    versions_.remember(DataFiles::Records, file->version);
-    const ReadResult parsed = RecordFile::parse(file->text, RecordFile::Layout::Current, table);
-    QList<FileProblem> found = problemsOf(DataFiles::Records, file->decoded, parsed);
-    keepOriginal(DataFiles::Records, file->version, found);
-    return problems + found;
+    return readFile(DataFiles::Records, RecordFile::reader(RecordFile::Layout::Current, table));
 }
 
 QList<FileProblem> DataFileReader::readList(NameList& list, const QString& fileName)
 {
+    return readFile(fileName, ListFile::reader(list));
+}
+
+QList<FileProblem> DataFileReader::readFile(const QString& fileName, RecordStream stream)
+{
     QList<FileProblem> problems;
-    list.assign({});
     if (!FileSystem::exists(folder_ + fileName))
         return problems;
-    const std::optional<Text> file = read(fileName, problems);
+    const std::optional<Read> file = read(fileName, stream, problems);
     if (!file)
         return problems;
     versions_.remember(fileName, file->version);
-    const ReadResult parsed = ListFile::parse(file->text, list);
-    problems = problemsOf(fileName, file->decoded, parsed);
-    keepOriginal(fileName, file->version, problems);
-    return problems;
+    QList<FileProblem> found = problemsOf(fileName, file->decoded, stream.result());
+    keepOriginal(fileName, file->version, found);
+    return problems + found;
 }

@@ -11,6 +11,7 @@
 
 class NameList;
 class OutsideChanges;
+class RecordStream;
 class RecordTable;
 class WriteProtection;
 
@@ -20,10 +21,9 @@ class WriteProtection;
 class DataFileReader
 {
 public:
-    // A file's text as read.
-    struct Text
+    // What reading a file found besides its records.
+    struct Read
     {
-        QString text;
         bool decoded = true; // every byte was in code page 950
         FileFingerprint version;
     };
@@ -31,9 +31,11 @@ public:
     // folder ends with "/".
     DataFileReader(const QString& folder, WriteProtection& protection, OutsideChanges& versions);
 
-    // The text of a file (bare name) that exists; one that cannot be read is reported and
-    // protected. Its bytes are let go before the text is parsed.
-    std::optional<Text> read(const QString& fileName, QList<FileProblem>& problems);
+    // Reads a file (bare name) that exists into the stream as it reads it, piece by piece, so that
+    // neither its bytes nor its text are ever held whole. One that cannot be read is reported and
+    // protected.
+    std::optional<Read> read(const QString& fileName, RecordStream& stream,
+                             QList<FileProblem>& problems);
     // What reading a file's text found wrong in it.
     QList<FileProblem> problemsOf(const QString& fileName, bool decoded,
                                   const ReadResult& read) const;
@@ -44,6 +46,8 @@ public:
     QList<FileProblem> readList(NameList& list, const QString& fileName);
 
 private:
+    // Reads a file, when there is one, into the stream, and remembers it as loaded.
+    QList<FileProblem> readFile(const QString& fileName, RecordStream stream);
     // Keeps one copy of a file for all the problems found in it, of the version loaded only;
     // without a copy the file is protected.
     void keepOriginal(const QString& fileName, const FileFingerprint& loaded,

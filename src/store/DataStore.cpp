@@ -4,11 +4,9 @@
 #include "store/LegacyConversion.h"
 #include "store/ListFile.h"
 #include "store/RecordFile.h"
-#include "system/FileSystem.h"
 
 DataStore::DataStore(const QString& folder)
-    : folder_(folder), outside_(folder), reader_(folder, protection_, outside_),
-      versions_(folder, outside_)
+    : folder_(folder), outside_(folder), reader_(folder, protection_, outside_), versions_(folder)
 {
 }
 
@@ -25,9 +23,10 @@ QList<FileProblem> DataStore::loadRecords()
 
 bool DataStore::saveRecords(QString* error)
 {
-    const QByteArray bytes = RecordFile::serialize(records());
-    versions_.keepReplaced(bytes);
-    if (!write(DataFiles::Records, bytes, error)) {
+    const bool written = write(
+        DataFiles::Records, [&](Cp950Writer& out) { RecordFile::write(records(), out); }, error,
+        [&](const std::optional<FileFingerprint>& version) { versions_.keepReplaced(version); });
+    if (!written) {
         versions_.saveFailed();
         return false;
     }
@@ -43,15 +42,17 @@ QList<FileProblem> DataStore::loadList(NameList& list, const QString& fileName)
 
 bool DataStore::saveList(const NameList& list, const QString& fileName, QString* error)
 {
-    return write(fileName, ListFile::serialize(list.names()), error);
+    return write(
+        fileName, [&](Cp950Writer& out) { ListFile::write(list.names(), out); }, error);
 }
 
-bool DataStore::write(const QString& fileName, const QByteArray& bytes, QString* error)
+bool DataStore::write(const QString& fileName, const TextFile::Text& text, QString* error,
+                      const TextFile::BeforeReplace& beforeReplace)
 {
-    QDateTime modified;
-    if (!FileSystem::writeAll(path(fileName), bytes, error, &modified))
+    FileFingerprint version;
+    if (!TextFile::write(path(fileName), text, error, &version, beforeReplace))
         return false;
-    outside_.remember(fileName, FileFingerprint(bytes, modified));
+    outside_.remember(fileName, version);
     protection_.lift(fileName);
     return true;
 }

@@ -8,6 +8,7 @@
 #include "store/RecordRegister.h"
 #include "store/ReferenceLists.h"
 #include "store/ReplacedVersions.h"
+#include "store/TextFile.h"
 #include "store/WriteProtection.h"
 
 #include <QList>
@@ -58,8 +59,9 @@ public:
     }
 
 private:
-    // Writes the bytes as the file and remembers them as its version.
-    bool write(const QString& fileName, const QByteArray& bytes, QString* error);
+    // Writes the text as the file and remembers its bytes as the file's version.
+    bool write(const QString& fileName, const TextFile::Text& text, QString* error,
+               const TextFile::BeforeReplace& beforeReplace = {});
 
     QString folder_;
     RecordRegister register_;

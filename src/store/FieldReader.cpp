@@ -1,6 +1,7 @@
 #include "store/FieldReader.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 bool isLineEnd(QChar c)
@@ -14,13 +15,27 @@ bool isDelimiter(QChar c)
 }
 } // namespace
 
-bool FieldReader::atEnd() const
+bool FieldReader::atEnd()
+{
+    needsMore_ = false;
+    return onlyLineEndsLeft();
+}
+
+bool FieldReader::onlyLineEndsLeft()
 {
     // A run of line ends is scanned once, not again before every record read from it.
     contentFrom_ = std::max(contentFrom_, pos_);
     while (contentFrom_ < text_.size() && isLineEnd(text_[contentFrom_]))
         ++contentFrom_;
-    return contentFrom_ >= text_.size();
+    return pieceEnds(contentFrom_);
+}
+
+inline bool FieldReader::pieceEnds(qsizetype at)
+{
+    if (at < text_.size())
+        return false;
+    needsMore_ = needsMore_ || more_;
+    return true;
 }
 
 // Leaves pos_ on the delimiter after the field, or at the end of the text.
@@ -36,7 +51,7 @@ inline QStringView FieldReader::field(bool& damaged)
     // Fields are short: a plain scan is cheaper here than a general string search. No later field
     // opens before the quote this scan ends at, so the text is scanned once.
     const qsizetype close = std::find(begin + open + 1, begin + size, u'"') - begin;
-    if (close + 1 < size ? isDelimiter(begin[close + 1]) : close + 1 == size) {
+    if (pieceEnds(close + 1) ? close + 1 == size : isDelimiter(begin[close + 1])) {
         pos_ = close + 1;
         return QStringView(begin + open + 1, close - open - 1);
     }
@@ -46,9 +61,10 @@ inline QStringView FieldReader::field(bool& damaged)
 
 void FieldReader::readRecord(QStringView* fields, qsizetype count)
 {
+    needsMore_ = false;
     // Empty lines before a record: no record, but the file would not be written back the same.
-    if (pos_ < text_.size() && isLineEnd(text_[pos_])) {
-        atEnd();
+    if (!pieceEnds(pos_) && isLineEnd(text_[pos_])) {
+        onlyLineEndsLeft();
         damaged_.append(pos_);
         pos_ = contentFrom_;
     }
@@ -60,7 +76,7 @@ void FieldReader::readRecord(QStringView* fields, qsizetype count)
         if (read < count)
             fields[read] = value;
         ++read;
-        if (pos_ >= text_.size() || text_[pos_] != u',')
+        if (pieceEnds(pos_) || text_[pos_] != u',')
             break;
         ++pos_;
     }
@@ -69,6 +85,18 @@ void FieldReader::readRecord(QStringView* fields, qsizetype count)
     if (damaged || read != count)
         damaged_.append(start);
     skipLineEnd();
+}
+
+FieldReader::Mark FieldReader::mark() const
+{
+    return {pos_, contentFrom_, damaged_.size()};
+}
+
+void FieldReader::rewind(const Mark& mark)
+{
+    pos_ = mark.pos;
+    contentFrom_ = mark.contentFrom;
+    damaged_.resize(mark.damaged);
 }
 
 // A quoted field whose closing quote is missing, or followed by something else than a delimiter.
@@ -91,11 +119,12 @@ QStringView FieldReader::unclosedField(qsizetype open, qsizetype close)
     return text_.sliced(open + 1, close - open - 1);
 }
 
-qsizetype FieldReader::delimiterFrom(qsizetype from) const
+qsizetype FieldReader::delimiterFrom(qsizetype from)
 {
     const QChar* begin = text_.data();
     while (from < text_.size() && !isDelimiter(begin[from]))
         ++from;
+    pieceEnds(from);
     return from;
 }
 
@@ -109,26 +138,46 @@ qsizetype FieldReader::lineEndFrom(qsizetype from, qsizetype to) const
 
 void FieldReader::skipLineEnd()
 {
-    if (pos_ >= text_.size())
+    if (pieceEnds(pos_))
         return;
     const QChar c = text_[pos_++];
-    if (c == u'\r' && pos_ < text_.size() && text_[pos_] == u'\n')
+    if (c == u'\r' && !pieceEnds(pos_) && text_[pos_] == u'\n')
         ++pos_;
 }
 
-QList<qsizetype> FieldReader::damagedLines() const
+qsizetype FieldReader::lineEndsIn(qsizetype from, qsizetype to) const
+{
+    if (from >= to)
+        return 0;
+    // CR LF, a lone CR and a lone LF each end one line. This walks the whole text: written without
+    // branches, and counted in blocks short enough for a 16-bit count, the compiler takes eight
+    // characters a step.
+    constexpr qsizetype kBlock = 0x7fff;
+    const char16_t* c = text_.utf16();
+    const qsizetype last = text_.size() - 1;
+    const qsizetype end = std::min(to, last);
+    qsizetype count = 0;
+    for (qsizetype at = from; at < end;) {
+        const qsizetype blockEnd = std::min(end, at + kBlock);
+        std::uint16_t inBlock = 0;
+        for (; at < blockEnd; ++at)
+            inBlock += (c[at] == u'\n') | ((c[at] == u'\r') & (c[at + 1] != u'\n'));
+        count += inBlock;
+    }
+    if (to > last)
+        count += isLineEnd(c[last]) ? 1 : 0;
+    return count;
+}
+
+QList<qsizetype> FieldReader::damagedLines(qsizetype firstLine) const
 {
     QList<qsizetype> lines;
     lines.reserve(damaged_.size());
-    qsizetype line = 1;
+    qsizetype line = firstLine;
     qsizetype at = 0;
     for (const qsizetype offset : damaged_) {
-        // CR LF, a lone CR and a lone LF each end one line.
-        for (; at < offset; ++at) {
-            const QChar c = text_[at];
-            if (c == u'\n' || (c == u'\r' && (at + 1 >= text_.size() || text_[at + 1] != u'\n')))
-                ++line;
-        }
+        line += lineEndsIn(at, offset);
+        at = offset;
         lines.append(line);
     }
     return lines;

@@ -18,32 +18,60 @@ struct ReadResult
 // end outside quotes. A damaged line gives one record of what it holds and leaves the lines after
 // it alone: missing fields are empty, extra fields and text after a closing quote are dropped,
 // and a quoted field that lacks its closing quote ends with its line.
+//
+// A text can also be read in pieces (RecordStream): a reader of one piece that more text follows
+// tells when an answer depended on what lies beyond the piece.
 class FieldReader
 {
 public:
-    explicit FieldReader(QStringView text) : text_(text) {}
+    // more: the text continues after this piece.
+    explicit FieldReader(QStringView text, bool more = false) : text_(text), more_(more) {}
 
     // True at the end of the text, or when nothing but line ends remains (a file's empty last
     // lines). Tested before each record.
-    bool atEnd() const;
+    bool atEnd();
     // Reads the next record into fields[0] … fields[count − 1], as views into the text: no copy is
     // made until the caller keeps one.
     void readRecord(QStringView* fields, qsizetype count);
-    // Where the damaged records read so far begin. Empty lines between records are damage too:
-    // a run of them counts once, at its first line.
-    QList<qsizetype> damagedLines() const;
+    // True when the last atEnd() or readRecord() reached the end of a piece that more text
+    // follows: its answer may change with that text, and the record is to be read again, from
+    // its mark, once the text goes on further.
+    bool needsMore() const { return needsMore_; }
+
+    // Where the next record begins.
+    struct Mark
+    {
+        qsizetype pos;
+        qsizetype contentFrom;
+        qsizetype damaged;
+    };
+    Mark mark() const;
+    // Back to the mark, as if nothing had been read after it.
+    void rewind(const Mark& mark);
+    qsizetype position() const { return pos_; }
+
+    // Where the damaged records read so far begin, counting the text's first line as firstLine.
+    // Empty lines between records are damage too: a run of them counts once, at its first line.
+    QList<qsizetype> damagedLines(qsizetype firstLine = 1) const;
+    // How many lines end in the text from `from` to `to`.
+    qsizetype lineEndsIn(qsizetype from, qsizetype to) const;
 
 private:
+    bool onlyLineEndsLeft();
+    // True when `at` is at or past the end of the text; then more text may change the answer.
+    bool pieceEnds(qsizetype at);
     QStringView field(bool& damaged);
     QStringView unclosedField(qsizetype open, qsizetype close);
-    qsizetype delimiterFrom(qsizetype from) const;
+    qsizetype delimiterFrom(qsizetype from);
     qsizetype lineEndFrom(qsizetype from, qsizetype to) const;
     void skipLineEnd();
 
     QStringView text_;
+    bool more_;
+    bool needsMore_ = false;
     qsizetype pos_ = 0;
     // Where atEnd() last found content; only line ends lie between pos_ and it.
-    mutable qsizetype contentFrom_ = 0;
+    qsizetype contentFrom_ = 0;
     // Offsets where damaged records begin.
     QList<qsizetype> damaged_;
 };

@@ -1,35 +1,37 @@
 #include "store/ListFile.h"
 
-#include "store/FieldReader.h"
-#include "system/Cp950.h"
+#include "store/TextFile.h"
 
 namespace ListFile {
 
+void write(const QStringList& names, Cp950Writer& out)
+{
+    for (const QString& name : names) {
+        out.add(u'"');
+        out.add(name);
+        out.add(QStringLiteral("\"\r\n"));
+    }
+}
+
 QByteArray serialize(const QStringList& names)
 {
-    QString text;
-    for (const QString& name : names)
-        text += u'"' + name + QLatin1String("\"\r\n");
-    return Cp950::encode(text);
+    return TextFile::bytes([&](Cp950Writer& out) { write(names, out); });
+}
+
+RecordStream reader(NameList& list)
+{
+    list.assign({});
+    return RecordStream(1, [&list](const QStringView* name) {
+        list.append(name->toString());
+        return !list.isFull();
+    });
 }
 
 ReadResult parse(QStringView text, NameList& list)
 {
-    FieldReader reader(text);
-    QStringList names;
-    ReadResult result;
-    QStringView name;
-    while (!reader.atEnd()) {
-        if (names.size() >= list.capacity()) {
-            result.complete = false;
-            break;
-        }
-        reader.readRecord(&name, 1);
-        names.append(name.toString());
-    }
-    list.assign(names);
-    result.damagedLines = reader.damagedLines();
-    return result;
+    RecordStream stream = reader(list);
+    stream.readWhole(text);
+    return stream.result();
 }
 
 } // namespace ListFile

@@ -10,13 +10,13 @@ OutsideVersion OutsideChanges::keepOutsideVersion(const QString& fileName) const
     // version of it, and the write says what stands in its way.
     if (!FileSystem::isFile(file))
         return outside;
+    // Its bytes tell, read piece by piece: its times could miss a change (FileFingerprint).
+    const std::optional<FileFingerprint> now = FileFingerprint::of(file, &outside.copyError);
+    if (now && *now == known(fileName))
+        return outside;
     QByteArray bytes;
-    QDateTime modified;
-    if (FileSystem::readAll(file, &bytes, &outside.copyError, &modified)) {
-        if (FileFingerprint(bytes, modified) == known(fileName))
-            return outside;
+    if (now && FileSystem::readAll(file, &bytes, &outside.copyError))
         outside.copy = FileSystem::keepCopy(file, bytes, &outside.copyError);
-    }
     outside.found = true;
     return outside;
 }

@@ -1,7 +1,6 @@
 #include "store/RecordFile.h"
 
-#include "store/FieldReader.h"
-#include "system/Cp950.h"
+#include "store/TextFile.h"
 
 #include <QHash>
 
@@ -21,12 +20,14 @@ public:
         return field.toString();
     }
 
-    // The view stays valid while the text being parsed does.
     QString category(QStringView field)
     {
         auto it = categories_.constFind(field);
-        if (it == categories_.cend())
-            it = categories_.insert(field, field.toString());
+        if (it == categories_.cend()) {
+            // The key views the text the record keeps, not the text read, which goes.
+            const QString category = field.toString();
+            it = categories_.insert(category, category);
+        }
         return *it;
     }
 
@@ -37,65 +38,61 @@ private:
 
 namespace RecordFile {
 
-QByteArray serialize(const RecordTable& table, Layout amountsFrom)
+void write(const RecordTable& table, Cp950Writer& out, Layout amountsFrom)
 {
-    qsizetype length = 0;
-    for (int slot : table.filledSlots()) {
-        for (int f = 0; f < LoanRecord::FieldCount; ++f)
-            length += table[slot].field(f).size() + 3;
-        length += 2;
-    }
-    QString text;
-    text.reserve(length);
     for (int slot : table.filledSlots()) {
         const LoanRecord& r = table[slot];
         for (int f = 0; f < LoanRecord::FieldCount; ++f) {
             const bool blank = amountsFrom == Layout::Legacy && (f == 5 || f == 6);
             if (f > 0)
-                text += u',';
-            text += u'"';
+                out.add(u',');
+            out.add(u'"');
             if (!blank)
-                text += r.field(f);
-            text += u'"';
+                out.add(r.field(f));
+            out.add(u'"');
         }
-        text += QLatin1String("\r\n");
+        out.add(u'\r');
+        out.add(u'\n');
     }
-    return Cp950::encode(text);
+}
+
+QByteArray serialize(const RecordTable& table, Layout amountsFrom)
+{
+    return TextFile::bytes([&](Cp950Writer& out) { write(table, out, amountsFrom); });
+}
+
+RecordStream reader(Layout layout, RecordTable& table)
+{
+    table.setCount(0);
+    const bool legacy = layout == Layout::Legacy;
+    return RecordStream(legacy ? LegacyFieldCount : LoanRecord::FieldCount,
+                        [&table, legacy, shared = SharedTexts()](const QStringView* f) mutable {
+                            const int count = table.count() + 1;
+                            LoanRecord& r = table[count];
+                            r.Date = f[0].toString();
+                            r.Direction = shared.fixed(f[1]);
+                            r.Category = shared.category(f[2]);
+                            r.Borrower = f[3].toString();
+                            r.Content = f[4].toString();
+                            if (legacy) {
+                                r.Amount.clear();
+                                r.DueDate.clear();
+                                r.Status = shared.fixed(f[5]);
+                            } else {
+                                r.Amount = f[5].toString();
+                                r.DueDate = f[6].toString();
+                                r.Status = shared.fixed(f[7]);
+                            }
+                            table.setCount(count);
+                            return count < RecordTable::Capacity;
+                        });
 }
 
 ReadResult parse(QStringView text, Layout layout, RecordTable& table)
 {
-    FieldReader reader(text);
-    SharedTexts shared;
-    const bool legacy = layout == Layout::Legacy;
-    QStringView f[LoanRecord::FieldCount];
-    ReadResult result;
-    int count = 0;
-    while (!reader.atEnd()) {
-        if (count == RecordTable::Capacity) {
-            result.complete = false;
-            break;
-        }
-        reader.readRecord(f, legacy ? LegacyFieldCount : LoanRecord::FieldCount);
-        LoanRecord& r = table[++count];
-        r.Date = f[0].toString();
-        r.Direction = shared.fixed(f[1]);
-        r.Category = shared.category(f[2]);
-        r.Borrower = f[3].toString();
-        r.Content = f[4].toString();
-        if (legacy) {
-            r.Amount.clear();
-            r.DueDate.clear();
-            r.Status = shared.fixed(f[5]);
-        } else {
-            r.Amount = f[5].toString();
-            r.DueDate = f[6].toString();
-            r.Status = shared.fixed(f[7]);
-        }
-    }
-    table.setCount(count);
-    result.damagedLines = reader.damagedLines();
-    return result;
+    RecordStream stream = reader(layout, table);
+    stream.readWhole(text);
+    return stream.result();
 }
 
 } // namespace RecordFile

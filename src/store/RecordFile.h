@@ -1,7 +1,9 @@
 #pragma once
 
 #include "store/FieldReader.h"
+#include "store/RecordStream.h"
 #include "store/RecordTable.h"
+#include "system/Cp950Writer.h"
 
 #include <QByteArray>
 #include <QStringView>
@@ -17,12 +19,17 @@ enum class Layout
 };
 inline constexpr int LegacyFieldCount = 6;
 
-// The whole table as the file's bytes. Legacy writes the current layout from records read from a
-// legacy file: their Amount and DueDate are written empty whatever the slots hold.
+// Writes the whole table as the file's text. Legacy writes the current layout from records read
+// from a legacy file: their Amount and DueDate are written empty whatever the slots hold.
+void write(const RecordTable& table, Cp950Writer& out, Layout amountsFrom = Layout::Current);
+// The same as the file's bytes.
 QByteArray serialize(const RecordTable& table, Layout amountsFrom = Layout::Current);
 
-// Reads records of the given layout into slots 1, 2, …, which become the table's records. When the
-// text holds more records than the table, the first Capacity are kept.
+// Reads records of the given layout, from text given in pieces, into slots 1, 2, …, which become
+// the table's records as they are read. When the text holds more records than the table, the
+// first Capacity are kept.
+RecordStream reader(Layout layout, RecordTable& table);
+// The same from a whole text.
 ReadResult parse(QStringView text, Layout layout, RecordTable& table);
 
 } // namespace RecordFile

@@ -64,8 +64,7 @@ QList<Copy> copiesIn(const QDir& folder)
 
 namespace RecordVersions {
 
-Version keep(const QString& programFolder, const QString& file, const QByteArray& bytes,
-             const QDateTime& when)
+Version keep(const QString& programFolder, const QString& file, const QDateTime& when)
 {
     Version version;
     const QString folderPath = programFolder + FolderName;
@@ -75,14 +74,14 @@ Version keep(const QString& programFolder, const QString& file, const QByteArray
     }
     const QDir folder(folderPath);
     const QList<Copy> copies = copiesIn(folder);
-    if (!copies.isEmpty() && FileSystem::holds(folder.filePath(copies.last().name), bytes))
+    if (!copies.isEmpty() && FileSystem::sameBytes(folder.filePath(copies.last().name), file))
         return version;
 
     const qint64 number = copies.isEmpty() ? 1 : std::get<0>(copies.last().order) + 1;
     const QString name = QStringLiteral("Main1-%1-%2.csv")
                              .arg(number, 6, 10, QChar(u'0'))
                              .arg(when.toString(QStringLiteral("yyyyMMdd-HHmmss")));
-    if (FileSystem::keepAs(file, folder.filePath(name), bytes, &version.error, &version.linked))
+    if (FileSystem::keepAs(file, folder.filePath(name), &version.error, &version.linked))
         version.path = folder.filePath(name);
     return version;
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QDateTime>
 #include <QString>
 
@@ -19,12 +18,10 @@ struct Version
     QString error;       // why none could be made
 };
 
-// Keeps the file, which holds bytes, as "備份/Main1-nnnnnn-yyyymmdd-hhmmss.csv": numbered one
-// past the newest copy there, so that the copies keep the order they were made in whatever the
-// clock says, and stamped with the time given. Nothing is made when the newest copy holds the
-// bytes already.
-Version keep(const QString& programFolder, const QString& file, const QByteArray& bytes,
-             const QDateTime& when);
+// Keeps the file as "備份/Main1-nnnnnn-yyyymmdd-hhmmss.csv": numbered one past the newest copy
+// there, so that the copies keep the order they were made in whatever the clock says, and stamped
+// with the time given. Nothing is made when the newest copy holds the same bytes already.
+Version keep(const QString& programFolder, const QString& file, const QDateTime& when);
 // Removes the oldest copies past Kept; other files there are left alone.
 void prune(const QString& programFolder);
 

@@ -1,31 +1,30 @@
 #include "store/ReplacedVersions.h"
 
 #include "store/DataFiles.h"
-#include "store/OutsideChanges.h"
 #include "system/FileSystem.h"
 
 #include <QFile>
+#include <QFileInfo>
 
-ReplacedVersions::ReplacedVersions(const QString& folder, const OutsideChanges& versions)
-    : folder_(folder), versions_(versions)
-{
-}
-
-void ReplacedVersions::keepReplaced(const QByteArray& bytes)
+void ReplacedVersions::keepReplaced(const std::optional<FileFingerprint>& written)
 {
     kept_ = {};
     error_.clear();
     const QString file = folder_ + DataFiles::Records;
-    if (!FileSystem::isFile(file) || versions_.known(DataFiles::Records).unchangedBy(file, bytes))
+    if (!FileSystem::isFile(file))
         return;
-    QByteArray replaced;
-    if (!FileSystem::readAll(file, &replaced, &error_) || replaced == bytes)
-        return;
+    // Nothing is replaced when the file holds the bytes written already: only a file of their
+    // size can, and then its bytes tell.
+    if (written && QFileInfo(file).size() == written->size()) {
+        const std::optional<FileFingerprint> replaced = FileFingerprint::of(file, &error_);
+        if (!replaced || *replaced == *written)
+            return;
+    }
     if (copyGivenUp_) {
         error_ = QStringLiteral("前一次儲存失敗，複製它會佔用儲存需要的空間");
         return;
     }
-    kept_ = RecordVersions::keep(folder_, file, replaced, QDateTime::currentDateTime());
+    kept_ = RecordVersions::keep(folder_, file, QDateTime::currentDateTime());
     error_ = kept_.error;
 }
 
@@ -34,6 +33,7 @@ void ReplacedVersions::saveDone()
     copyGivenUp_ = false;
     if (!kept_.path.isEmpty())
         RecordVersions::prune(folder_);
+    kept_ = {};
 }
 
 void ReplacedVersions::saveFailed()
@@ -43,5 +43,6 @@ void ReplacedVersions::saveFailed()
         QFile::remove(kept_.path);
         copyGivenUp_ = !kept_.linked;
     }
+    kept_ = {};
     error_.clear(); // nothing was replaced
 }

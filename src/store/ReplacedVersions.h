@@ -1,11 +1,11 @@
 #pragma once
 
+#include "store/FileFingerprint.h"
 #include "store/RecordVersions.h"
 
-#include <QByteArray>
 #include <QString>
 
-class OutsideChanges;
+#include <optional>
 
 // Keeps the record file each save replaces among its earlier versions (RecordVersions). A save
 // that fails takes its copy back, the file being still in place; a copy that took room the save
@@ -15,10 +15,11 @@ class ReplacedVersions
 {
 public:
     // folder ends with "/".
-    ReplacedVersions(const QString& folder, const OutsideChanges& versions);
+    explicit ReplacedVersions(const QString& folder) : folder_(folder) {}
 
-    // Before the record file is replaced by these bytes.
-    void keepReplaced(const QByteArray& bytes);
+    // Before the record file is replaced by the bytes written (TextFile::BeforeReplace): their
+    // version, or none when they are not known yet.
+    void keepReplaced(const std::optional<FileFingerprint>& written);
     void saveDone();
     void saveFailed();
     // Why the last save, when it went through, could not keep the file it replaced; or "".
@@ -26,7 +27,6 @@ public:
 
 private:
     QString folder_;
-    const OutsideChanges& versions_;
     RecordVersions::Version kept_;
     QString error_;
     bool copyGivenUp_ = false;

@@ -8,7 +8,7 @@
 #include <atomic>
 
 namespace {
-constexpr const char* kCodec = "windows-950";
+constexpr const char* kCodec = Cp950::CodecName;
 
 // The converter fails on inputs of 512 MiB and more, and on output beyond 2 GiB: larger texts are
 // converted in pieces well below that.

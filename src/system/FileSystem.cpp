@@ -1,19 +1,21 @@
 #include "system/FileSystem.h"
 
+#include "system/FileWriter.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
-#include <optional>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
 
 namespace {
 const QString kIsFolder = QStringLiteral("這是一個資料夾，不是檔案");
-const QString kNotAFile = QStringLiteral("這不是一般的檔案");
 const QString kNoPermission = QStringLiteral("沒有存取權限");
 // "name.bak" … "name.bak999".
 constexpr int kCopyNames = 999;
@@ -30,6 +32,50 @@ std::function<void(const QString&)>& folderSyncObserver()
     return observer;
 }
 
+// The file at path opened for reading when it is a regular file (or a link to one): anything else
+// is refused unopened, so that a named pipe or a device cannot block the program.
+bool openForReading(QFile& file, QString* error)
+{
+    const QFileInfo info(file.fileName());
+    if (info.isDir()) {
+        setError(error, kIsFolder);
+        return false;
+    }
+    if (info.exists() && !info.isFile()) {
+        setError(error, FileSystem::NotAFile);
+        return false;
+    }
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
+        setError(error, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool sameFile(const QString& a, const QString& b)
+{
+    struct stat sa;
+    struct stat sb;
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+// Copies the file's bytes to a new file `to`, replaced in one step as writeAll does.
+bool copy(const QString& from, const QString& to, QString* error)
+{
+    FileWriter target(to);
+    if (!target.open(error))
+        return false;
+    if (!FileSystem::readPieces(
+            from, [&](QByteArrayView piece) { return target.write(piece); }, error))
+        return false;
+    return target.commit(error);
+}
+} // namespace
+
+namespace FileSystem {
+
 // A new or renamed name is on disk only once its folder is; the file's own bytes are synced by
 // whatever wrote them. A folder that cannot be synced (some shared folders) is left to the system:
 // the name is in place already, and nothing the program could do would make it surer.
@@ -45,35 +91,11 @@ void syncFolder(const QString& folder)
         folderSyncObserver()(QFileInfo(folder).canonicalFilePath());
 }
 
-// writeAll writes a file in place when its folder takes no new file.
-bool writtenInPlace(const QFileInfo& file)
+bool writesInPlace(const QString& path)
 {
+    const QFileInfo file(path);
     return file.exists() && !QFileInfo(file.absolutePath()).isWritable();
 }
-
-bool save(const QString& path, const QByteArray& bytes, QString* error)
-{
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    // Unbuffered, so that a failed write (a full disk) shows in writeDevice: commit() misses a
-    // failure of the buffer's last flush and would put the short file in place of the old one.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        setError(error, file.errorString());
-        return false;
-    }
-    if (!FileSystem::writeDevice(file, bytes, error)) {
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        setError(error, file.errorString());
-        return false;
-    }
-    return true;
-}
-} // namespace
-
-namespace FileSystem {
 
 bool exists(const QString& path)
 {
@@ -114,33 +136,61 @@ bool holds(const QString& path, const QByteArray& bytes)
            held == bytes;
 }
 
-bool readAll(const QString& path, QByteArray* bytes, QString* error, QDateTime* modified)
+bool readAll(const QString& path, QByteArray* bytes, QString* error)
 {
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        setError(error, kIsFolder);
-        return false;
-    }
-    if (info.exists() && !info.isFile()) {
-        setError(error, kNotAFile);
-        return false;
-    }
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        setError(error, file.errorString());
+    if (!openForReading(file, error))
         return false;
-    }
     *bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         setError(error, file.errorString());
         return false;
     }
-    if (modified)
-        *modified = file.fileTime(QFileDevice::FileModificationTime);
     return true;
 }
 
-bool writeDevice(QIODevice& device, const QByteArray& bytes, QString* error)
+bool readPieces(const QString& path, const std::function<bool(QByteArrayView)>& take,
+                QString* error)
+{
+    QFile file(path);
+    if (!openForReading(file, error))
+        return false;
+    QByteArray piece(PieceSize, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = file.read(piece.data(), PieceSize);
+        if (n < 0) {
+            setError(error, file.errorString());
+            return false;
+        }
+        if (n == 0 || !take(QByteArrayView(piece.constData(), n)))
+            return true;
+    }
+}
+
+bool sameBytes(const QString& a, const QString& b)
+{
+    if (sameFile(a, b))
+        return true;
+    const QFileInfo infoA(a);
+    const QFileInfo infoB(b);
+    QFile fileA(a);
+    QFile fileB(b);
+    if (!infoA.isFile() || !infoB.isFile() || infoA.size() != infoB.size() ||
+        !openForReading(fileA, nullptr) || !openForReading(fileB, nullptr))
+        return false;
+    QByteArray pieceA(PieceSize, Qt::Uninitialized);
+    QByteArray pieceB(PieceSize, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = fileA.read(pieceA.data(), PieceSize);
+        if (n < 0 || fileB.read(pieceB.data(), PieceSize) != n ||
+            std::memcmp(pieceA.constData(), pieceB.constData(), static_cast<size_t>(n)) != 0)
+            return false;
+        if (n == 0)
+            return true;
+    }
+}
+
+bool writeDevice(QIODevice& device, QByteArrayView bytes, QString* error)
 {
     qint64 done = 0;
     while (done < bytes.size()) {
@@ -154,46 +204,23 @@ bool writeDevice(QIODevice& device, const QByteArray& bytes, QString* error)
     return true;
 }
 
-bool writeAll(const QString& path, const QByteArray& bytes, QString* error, QDateTime* modified)
+bool writeAll(const QString& path, QByteArrayView bytes, QString* error)
 {
-    const QFileInfo target(path);
-    std::optional<QByteArray> previous;
-    if (writtenInPlace(target)) {
-        // Written in place: a named pipe would block the program, and what the file holds now is
-        // kept to be put back.
-        if (!target.isFile() && !target.isDir()) {
-            setError(error, kNotAFile);
-            return false;
-        }
-        QByteArray held;
-        if (target.isFile() && readAll(path, &held, nullptr))
-            previous = held;
-    }
-    if (!save(path, bytes, error)) {
-        if (previous && !holds(path, *previous)) {
-            QFile file(path);
-            if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-                writeDevice(file, *previous, nullptr);
-        }
+    FileWriter file(path);
+    if (!file.open(error))
         return false;
-    }
-    // The file replaced is the link's target, where there is a link.
-    const QFileInfo written(QFileInfo(path).canonicalFilePath());
-    syncFolder(written.absolutePath());
-    if (modified)
-        *modified = written.lastModified();
-    return true;
+    file.write(bytes);
+    return file.commit(error);
 }
 
-bool keepAs(const QString& from, const QString& to, const QByteArray& bytes, QString* error,
-            bool* linked)
+bool keepAs(const QString& from, const QString& to, QString* error, bool* linked)
 {
     const QFileInfo file(from);
     // A file written in place, or a link's target, would change under its second name too.
-    *linked = !file.isSymLink() && !writtenInPlace(file) &&
+    *linked = !file.isSymLink() && !writesInPlace(from) &&
               ::link(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
     if (!*linked)
-        return writeAll(to, bytes, error);
+        return copy(from, to, error);
     syncFolder(QFileInfo(to).absolutePath());
     return true;
 }

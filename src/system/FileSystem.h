@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QDateTime>
 #include <QIODevice>
 #include <QString>
 
@@ -13,6 +12,13 @@
 // done survives a power cut.
 namespace FileSystem {
 
+// Files are read, written and compared this many bytes at a time: few system calls, and each
+// piece stays within the processor's cache while it is worked on.
+inline constexpr qsizetype PieceSize = 256 * 1024;
+
+// The program's words for a name that stands for something other than a regular file.
+inline const QString NotAFile = QStringLiteral("這不是一般的檔案");
+
 // True when something of that name exists (a file, or anything standing in its place).
 bool exists(const QString& path);
 // True for a regular file or a link to one.
@@ -23,26 +29,33 @@ bool makeFolder(const QString& path);
 
 // True for a regular file holding exactly these bytes.
 bool holds(const QString& path, const QByteArray& bytes);
+// True when the two files hold the same bytes: two names of one file, or regular files of the same
+// size compared piece by piece.
+bool sameBytes(const QString& a, const QString& b);
 
 // Reads a regular file (or a link to one); anything else is refused without being opened, so a
-// named pipe or a device cannot block the program. modified, when given, gets the file's time.
-bool readAll(const QString& path, QByteArray* bytes, QString* error, QDateTime* modified = nullptr);
+// named pipe or a device cannot block the program.
+bool readAll(const QString& path, QByteArray* bytes, QString* error);
+// Reads a file as readAll does, but piece by piece: each piece of at most PieceSize bytes is given
+// to take as it is read, in a buffer used again for the next; take returns false to stop there.
+bool readPieces(const QString& path, const std::function<bool(QByteArrayView piece)>& take,
+                QString* error);
 
-// Replaces the file in one step: until the new bytes are complete on disk the old file stays
-// whole. A folder that refuses a temporary file (a shared folder where only the file is writable)
-// gets the file written in place; should that fail half-way, the previous bytes are put back.
-// modified, when given, gets the new file's time.
-bool writeAll(const QString& path, const QByteArray& bytes, QString* error,
-              QDateTime* modified = nullptr);
-// Writes every byte to an open device; the part of writeAll that can fail half-way.
-bool writeDevice(QIODevice& device, const QByteArray& bytes, QString* error);
+// Replaces the file in one step with the bytes (FileWriter).
+bool writeAll(const QString& path, QByteArrayView bytes, QString* error);
+// Writes every byte to an open device; the part of a write that can fail half-way.
+bool writeDevice(QIODevice& device, QByteArrayView bytes, QString* error);
+// True when the file exists in a folder that takes no new file, so that it can only be written in
+// place.
+bool writesInPlace(const QString& path);
+// Makes the names added to or changed in the folder last through a power cut.
+void syncFolder(const QString& folder);
 
-// Keeps the file at `from`, which holds `bytes`, as `to` without taking space where the file system
-// allows: a second name for the same file (a hard link), which writeAll's replacement of `from`
-// leaves holding these bytes. Elsewhere (no links there, another file system, or a `from` that
-// writeAll would write in place) a copy of the bytes. linked tells which.
-bool keepAs(const QString& from, const QString& to, const QByteArray& bytes, QString* error,
-            bool* linked);
+// Keeps the file at `from` as `to` without taking space where the file system allows: a second
+// name for the same file (a hard link), which FileWriter's replacement of `from` leaves holding its
+// bytes. Elsewhere (no links there, another file system, or a `from` that would be written in
+// place) a copy. linked tells which.
+bool keepAs(const QString& from, const QString& to, QString* error, bool* linked);
 
 // Keeps bytes read from a file beside it as "name.bak", "name.bak2", …: a copy that already holds
 // the same bytes is used again, other files are never written over. Returns the copy's name, or

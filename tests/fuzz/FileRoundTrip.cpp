@@ -7,6 +7,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -113,6 +114,26 @@ void checkLines(QStringView text, qsizetype count, const std::function<Read(QStr
     require(alone.result.damagedLines == damaged, "the lines out of form are reported");
 }
 
+// Reads the bytes into the stream as a file is read, in pieces, here of 1 to 7 bytes in turn;
+// returns whether they all decoded.
+bool readInPieces(QByteArrayView input, RecordStream& stream)
+{
+    qsizetype size = 1;
+    for (qsizetype at = 0; at < input.size(); at += size, size = size % 7 + 1)
+        stream.addBytes(input.sliced(at).first(std::min(size, input.size() - at)));
+    stream.endBytes();
+    return stream.decoded();
+}
+
+// Read in pieces, the bytes read as they do whole.
+void requireAsWhole(const ReadResult& inPieces, bool decodedInPieces, const ReadResult& whole,
+                    bool decoded)
+{
+    require(decodedInPieces == decoded, "read in pieces, the bytes decode as they do whole");
+    require(inPieces.complete == whole.complete && inPieces.damagedLines == whole.damagedLines,
+            "read in pieces, the text reads as it does whole");
+}
+
 } // namespace
 
 namespace FileRoundTrip {
@@ -124,8 +145,14 @@ void checkRecordFile(QByteArrayView input, RecordFile::Layout layout)
     static RecordTable again;
     bool clean = false;
     const QString text = Cp950::decode(input, &clean);
-    RecordFile::parse(text, layout, loaded);
+    const ReadResult whole = RecordFile::parse(text, layout, loaded);
     require(loaded.count() <= RecordTable::Capacity, "no more records than the table holds");
+    RecordStream stream = RecordFile::reader(layout, again);
+    const bool decoded = readInPieces(input, stream);
+    requireAsWhole(stream.result(), decoded, whole, clean);
+    require(again.count() == loaded.count(), "read in pieces, the same number of records");
+    for (int i : loaded.filledSlots())
+        require(again[i] == loaded[i], "read in pieces, the same records", where(i, 0));
     checkLines(text,
                layout == RecordFile::Layout::Current ? LoanRecord::FieldCount
                                                      : RecordFile::LegacyFieldCount,
@@ -164,8 +191,13 @@ void checkListFile(QByteArrayView input)
     NameList loaded(500);
     bool clean = false;
     const QString text = Cp950::decode(input, &clean);
-    ListFile::parse(text, loaded);
+    const ReadResult whole = ListFile::parse(text, loaded);
     require(loaded.count() <= loaded.capacity(), "no more names than the list holds");
+    NameList inPieces(loaded.capacity());
+    RecordStream stream = ListFile::reader(inPieces);
+    const bool decoded = readInPieces(input, stream);
+    requireAsWhole(stream.result(), decoded, whole, clean);
+    require(inPieces.names() == loaded.names(), "read in pieces, the same names");
     checkLines(text, 1, readNames);
     if (anyQuote(loaded.names()))
         return;

@@ -2,6 +2,8 @@
 #include "FolderSnapshot.h"
 #include "RecordSamples.h"
 #include "SmallDisk.h"
+#include "export/CsvExport.h"
+#include "store/DataStore.h"
 #include "store/RecordFile.h"
 #include "store/RecordVersions.h"
 #include "support/Dialogs.h"
@@ -152,9 +154,9 @@ TEST(FailingWrites, LegacyConversionKeepsTheLegacyFileAndItsRecords)
 // A disk with room for the save but not for a copy of the file it replaces as well: the earlier
 // version must never cost the save. Where links are allowed it is a second name of the replaced
 // file and takes no room. Where they are not ("備份" is mounted apart, so a link into it fails as
-// on a file system without links), the copy that took the room the save needed goes, and 重試
-// saves without one and says so. On a disk too full even for the save, 重試 goes through once
-// the user has made room.
+// on a file system without links), the copy is made only once the new file is complete beside
+// the old one: it finds no room left, and the save goes through without it and says so. On a
+// disk too full even for the save, 重試 goes through once the user has made room.
 TEST(FailingWrites, TheEarlierVersionNeverTakesTheRoomTheSaveNeeds)
 {
     constexpr qint64 kPage = 4096; // the unit the file system counts in
@@ -174,7 +176,7 @@ TEST(FailingWrites, TheEarlierVersionNeverTakesTheRoomTheSaveNeeds)
         QString outcome;
     } cases[] = {
         {"links", true, false, "saves: ok; versions: 1 previous; told: no"},
-        {"no links", false, false, "saves: 磁碟空間不足, ok; versions: 0; told: yes"},
+        {"no links", false, false, "saves: ok; versions: 0; told: yes"},
         {"full at first", true, true, "saves: 磁碟空間不足, ok; versions: 1 previous; told: no"},
     };
     for (const auto& c : cases) {
@@ -355,3 +357,40 @@ TEST(FailingWrites, ReadOnlyFolderGetsTheFileWrittenInPlaceOrLeftWhole)
 }
 
 } // namespace
+
+// The record file and the export go to disk piece by piece: wherever the disk fills up, at once,
+// within the first piece, at a piece's end or pieces later, the write fails and says why, and the
+// file it would have replaced stays whole with nothing left beside it.
+TEST(FailingWrites, ADiskFullAnywhereInTheFileLeavesTheOneBeforeWhole)
+{
+    TempAppDir app;
+    QList<LoanRecord> records = sampleRecords(40);
+    for (LoanRecord& r : records)
+        r.Content = QStringLiteral("借").repeated(12000); // about 0.9 MiB in all: four pieces
+    DataStore store(app.dir());
+    for (const LoanRecord& r : records)
+        store.recordRegister().append(r);
+    QString error;
+    ASSERT_TRUE(store.saveRecords(&error)) << error.toStdString();
+    ASSERT_TRUE(CsvExport::write(records, Texts::All, app.dir()).written);
+    store.recordRegister().remove({1});
+    const QList<LoanRecord> fewer = recordsOf(store.records());
+    const FolderSnapshot before = snapshotOf(app.dir());
+
+    constexpr rlim_t piece = FileSystem::PieceSize;
+    for (const rlim_t room : {rlim_t(0), rlim_t(1), piece - 1, piece, piece + 1, 3 * piece + 5}) {
+        error.clear();
+        CsvExport::Outcome exported;
+        {
+            FileSizeLimit full(room);
+            EXPECT_FALSE(store.saveRecords(&error)) << room;
+            exported = CsvExport::write(fewer, Texts::All, app.dir());
+        }
+        EXPECT_FALSE(error.isEmpty()) << room;
+        EXPECT_FALSE(exported.written) << room;
+        EXPECT_FALSE(exported.error.isEmpty()) << room;
+        EXPECT_EQ(snapshotOf(app.dir()), before) << room;
+    }
+    ASSERT_TRUE(store.saveRecords(&error)) << error.toStdString();
+    EXPECT_EQ(app.read(DataFiles::Records), recordFileOf(fewer));
+}

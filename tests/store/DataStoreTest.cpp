@@ -1,4 +1,5 @@
 #include "store/DataStore.h"
+#include "store/FileFingerprint.h"
 #include "store/RecordVersions.h"
 #include "store/Samples.h"
 #include "support/TestSupport.h"
@@ -254,6 +255,29 @@ TEST_F(DataStoreTest, FailedSaveReportsAndLeavesTheTarget)
     EXPECT_EQ(FileSystem::reasonText("Resource busy"), "Resource busy");
 }
 
+// A version is told by the bytes, whatever pieces they are read or written in.
+TEST(FileFingerprintTest, TellsBytesApartWhateverPiecesTheyComeIn)
+{
+    QByteArray bytes(2 * FileSystem::PieceSize + 100, Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i * 7);
+    const FileFingerprint whole(bytes);
+    for (const qsizetype part : {qsizetype(1), qsizetype(99), FileSystem::PieceSize - 1,
+                                 FileSystem::PieceSize, FileSystem::PieceSize + 1}) {
+        FileFingerprint::Builder pieces;
+        for (qsizetype at = 0; at < bytes.size(); at += part)
+            pieces.add(QByteArrayView(bytes).sliced(at, std::min(part, bytes.size() - at)));
+        EXPECT_EQ(pieces.result(), whole) << part;
+    }
+    for (const qsizetype at : {qsizetype(0), FileSystem::PieceSize, bytes.size() - 1}) {
+        QByteArray other = bytes;
+        other[at] = static_cast<char>(other[at] ^ 1);
+        EXPECT_NE(FileFingerprint(other), whole) << at;
+    }
+    EXPECT_NE(FileFingerprint(bytes.chopped(1)), whole);
+    EXPECT_NE(FileFingerprint(QByteArray()), FileFingerprint()) << "an empty file is a file";
+}
+
 // Accepts a few bytes at a time, then fails.
 class FailingDevice : public QIODevice
 {
@@ -325,8 +349,7 @@ TEST(FileSystemTest, EachNameMadeOrChangedIsSyncedInItsFolder)
          {other}},
         {"a second name",
          [&] {
-             return FileSystem::keepAs(app.path("other/a.csv"), app.path("b.csv"), "a", &error,
-                                       &linked);
+             return FileSystem::keepAs(app.path("other/a.csv"), app.path("b.csv"), &error, &linked);
          },
          {folder}},
         {"a new folder", [&] { return FileSystem::makeFolder(app.path("other/new")); }, {other}},

@@ -1,5 +1,6 @@
 #include "store/RecordFile.h"
 #include "store/FieldReader.h"
+#include "store/RecordStream.h"
 #include "store/Samples.h"
 #include "system/Cp950.h"
 
@@ -22,6 +23,30 @@ Records readRecords(const QString& text, int fieldCount, QList<qsizetype>* damag
         records.append(fields);
     }
     *damaged = reader.damagedLines();
+    return records;
+}
+
+// The same text read by a stream, in pieces that end where `ends` says.
+Records readInPieces(const QString& text, int fieldCount, const QList<qsizetype>& ends,
+                     QList<qsizetype>* damaged)
+{
+    Records records;
+    RecordStream stream(fieldCount, [&](const QStringView* views) {
+        QStringList fields;
+        for (int f = 0; f < fieldCount; ++f)
+            fields.append(views[f].toString());
+        records.append(fields);
+        return true;
+    });
+    qsizetype from = 0;
+    for (const qsizetype end : ends) {
+        stream.text() += text.sliced(from, end - from);
+        stream.read(false);
+        from = end;
+    }
+    stream.text() += text.sliced(from);
+    stream.read(true);
+    *damaged = stream.result().damagedLines;
     return records;
 }
 
@@ -57,6 +82,16 @@ TEST(FieldReaderTest, SplitsFieldsAndRecords)
     for (const auto& c : cases) {
         QList<qsizetype> damaged;
         EXPECT_EQ(readRecords(c.text, c.fieldCount, &damaged), c.records) << c.name;
+        EXPECT_EQ(damaged, c.damaged) << c.name;
+        // The same in pieces, as a file is read: in two at every place, and a character at a time.
+        QList<qsizetype> eachCharacter;
+        for (qsizetype end = 0; end <= c.text.size(); ++end) {
+            EXPECT_EQ(readInPieces(c.text, c.fieldCount, {end}, &damaged), c.records)
+                << c.name << ", parted at " << end;
+            EXPECT_EQ(damaged, c.damaged) << c.name << ", parted at " << end;
+            eachCharacter.append(end);
+        }
+        EXPECT_EQ(readInPieces(c.text, c.fieldCount, eachCharacter, &damaged), c.records) << c.name;
         EXPECT_EQ(damaged, c.damaged) << c.name;
     }
 }
@@ -103,6 +138,17 @@ TEST(RecordFileTest, BytesSurviveLoadAndSave)
     RecordTable again;
     RecordFile::parse(Cp950::decode(saved), RecordFile::Layout::Current, again);
     EXPECT_EQ(RecordFile::serialize(again), saved);
+
+    // The bytes read in two pieces, as a file is read, parted anywhere: within a character too,
+    // and after a trail byte that reads as "\" or "|" alone.
+    for (qsizetype end = 0; end <= written.size(); ++end) {
+        RecordStream stream = RecordFile::reader(RecordFile::Layout::Current, again);
+        stream.addBytes(written.first(end));
+        stream.addBytes(written.sliced(end));
+        stream.endBytes();
+        EXPECT_TRUE(stream.decoded());
+        EXPECT_EQ(RecordFile::serialize(again), saved) << "parted at " << end;
+    }
 }
 
 TEST(RecordFileTest, LegacyRecordsHaveNoAmountOrDueDate)

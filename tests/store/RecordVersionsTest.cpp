@@ -57,6 +57,13 @@ TEST_F(RecordVersionsTest, EachSaveKeepsTheFileItReplacesOnce)
         kept.append(app.read(RecordVersions::FolderName + "/" + name));
     EXPECT_TRUE(kept.contains(line(sample(1)) + line(sample(2))));
     EXPECT_TRUE(store.versionError().isEmpty());
+
+    // A change that keeps the file's size replaces it all the same.
+    LoanRecord changed = sample(3);
+    changed.Content = "內容9";
+    store.recordRegister().replace(3, changed);
+    save();
+    EXPECT_EQ(copies().size(), 3);
 }
 
 // Copies an earlier release named by their time alone were all made before the numbered ones.
@@ -104,8 +111,7 @@ TEST(RecordVersions, TheCopyJustMadeStaysWhateverTheClockSays)
             const QByteArray bytes = QByteArray::number(made.size());
             // Replaced as a save replaces it, so that a copy linked to it keeps its bytes.
             ASSERT_TRUE(FileSystem::writeAll(file, bytes, nullptr));
-            const RecordVersions::Version version =
-                RecordVersions::keep(app.dir(), file, bytes, when);
+            const RecordVersions::Version version = RecordVersions::keep(app.dir(), file, when);
             RecordVersions::prune(app.dir());
             ASSERT_FALSE(version.path.isEmpty()) << version.error.toStdString();
             EXPECT_TRUE(FileSystem::holds(version.path, bytes)) << "the copy just made stays";

@@ -1,5 +1,8 @@
 #include "support/TestSupport.h"
 #include "system/Cp950.h"
+#include "system/Cp950Decoder.h"
+#include "system/Cp950Writer.h"
+#include "system/FileSystem.h"
 #include "system/SettingsStore.h"
 #include "system/TerminationSignals.h"
 
@@ -85,6 +88,61 @@ TEST(Cp950, KnowsWhatTheCodePageCanHoldAsTheWholeTripTellsIt)
         }
     }
     EXPECT_TRUE(Cp950::canEncode(prose));
+}
+
+// Files are converted piece by piece, which gives what converting them whole gives: wherever the
+// bytes are parted (within a character too), and however the text is added.
+TEST(Cp950, PiecesConvertAsTheWholeDoes)
+{
+    // A trail byte that reads as "\" alone, a stray and a lone lead byte, a byte outside the code
+    // page, a lead byte at the end.
+    const QByteArray bytes("\xB3\x5C,\xA4\x22\xA5\x5C\r\n\xFF\xA4\x40"
+                           "ab\xA4");
+    bool clean = true;
+    const QString whole = Cp950::decode(bytes, &clean);
+    ASSERT_FALSE(clean);
+    for (qsizetype a = 0; a <= bytes.size(); ++a) {
+        for (qsizetype b = a; b <= bytes.size(); ++b) {
+            Cp950Decoder decoder;
+            QString text;
+            decoder.add(bytes.first(a), text);
+            decoder.add(bytes.sliced(a, b - a), text);
+            decoder.add(bytes.sliced(b), text);
+            decoder.finish(text);
+            EXPECT_EQ(text, whole) << a << ", " << b;
+            EXPECT_FALSE(decoder.clean());
+        }
+    }
+
+    // Short texts gathered, a long one converted where it is, in parts; the bytes handed on in
+    // whole pieces.
+    const QString text = QStringLiteral("0123456789") + QString(65535, u'a') + QStringLiteral("€") +
+                         QString(300000, u'許');
+    QByteArray written;
+    QList<qsizetype> blocks;
+    Cp950Writer out([&](QByteArrayView block) {
+        written += block;
+        blocks.append(block.size());
+        return true;
+    });
+    for (int i = 0; i < 10; ++i)
+        out.add(text[i]);
+    out.add(QStringView(text).sliced(10));
+    // Then characters and short texts alone, as files are written, more than the gathered ones
+    // hold several times over.
+    QString all = text;
+    for (int i = 0; i < 70000; ++i) {
+        out.add(QChar(u'許'));
+        all += u'許';
+    }
+    for (int i = 0; i < 40000; ++i) {
+        out.add(QString::number(i));
+        all += QString::number(i);
+    }
+    EXPECT_TRUE(out.finish());
+    EXPECT_TRUE(written == Cp950::encode(all));
+    blocks.removeLast();
+    EXPECT_EQ(blocks, QList<qsizetype>(blocks.size(), FileSystem::PieceSize));
 }
 
 TEST(TerminationSignals, TurnSigtermIntoASignalOnTheEventLoop)

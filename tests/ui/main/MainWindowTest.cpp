@@ -20,7 +20,9 @@
 #include <QToolBar>
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -198,31 +200,53 @@ TEST(MainWindow, UnreadableLegacyFileIsNamedAndStaysConvertibleUnlessTheUserAgre
     }
 }
 
+// Sets the file's modification time back to the one given, to the nanosecond.
+void setModified(const QString& file, const struct stat& before)
+{
+    const struct timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(file).constData(), times, 0), 0);
+}
+
+// What another program did to the record file while the program ran is told by the file's bytes,
+// never by its size and times alone.
 TEST(MainWindow, RecordFileChangedOutsideIsKeptBesideItBeforeTheClose)
 {
-    // Unchanged; rewritten; the same size and time with other bytes; created meanwhile.
-    for (int change = 0; change < 4; ++change) {
+    enum class Change
+    {
+        None,
+        Rewritten,
+        SameSizeAndTime, // other bytes, the size and the time to the nanosecond as they were
+        Touched,         // the same bytes, another time: no change
+        Created,
+    };
+    for (const Change change : {Change::None, Change::Rewritten, Change::SameSizeAndTime,
+                                Change::Touched, Change::Created}) {
+        SCOPED_TRACE(static_cast<int>(change));
         WindowHarness h;
-        if (change < 3)
+        if (change != Change::Created)
             h.writeRecordFile({record("王")});
         auto& w = h.start();
         const QString file = h.dir().path(DataFiles::Records);
         QByteArray outside = h.dir().read(DataFiles::Records);
-        if (change == 2) {
-            const QDateTime time = QFileInfo(file).lastModified();
+        struct stat before = {};
+        ASSERT_TRUE(change == Change::Created ||
+                    ::stat(QFile::encodeName(file).constData(), &before) == 0);
+        if (change == Change::SameSizeAndTime) {
             h.dir().write(DataFiles::Records, outside.replace(big5("王"), big5("李")));
-            QFile written(file);
-            ASSERT_TRUE(written.open(QIODevice::Append) &&
-                        written.setFileTime(time, QFileDevice::FileModificationTime));
-        } else if (change != 0) {
+            setModified(file, before);
+        } else if (change == Change::Touched) {
+            before.st_mtim.tv_sec -= 3600;
+            setModified(file, before);
+        } else if (change == Change::Rewritten || change == Change::Created) {
             outside = big5("\"2026/02/03\",\"借入\",\"\",\"李\",\"\",\"\",\"\",\"\"\r\n");
             h.dir().write(DataFiles::Records, outside);
         }
+        const bool kept = change != Change::None && change != Change::Touched;
         ASSERT_TRUE(w.close());
         EXPECT_EQ(h.dir().read(DataFiles::Records), RecordFile::serialize(h.store().records()));
-        EXPECT_EQ(h.dir().read(DataFiles::Records + ".bak"), change == 0 ? QByteArray() : outside);
-        ASSERT_EQ(MessageBox::history().size(), change == 0 ? 0 : 1) << change;
-        EXPECT_TRUE(change == 0 || shownTexts()[0].contains(file + ".bak"));
+        EXPECT_EQ(h.dir().read(DataFiles::Records + ".bak"), kept ? outside : QByteArray());
+        ASSERT_EQ(MessageBox::history().size(), kept ? 1 : 0);
+        EXPECT_TRUE(!kept || shownTexts()[0].contains(file + ".bak"));
         MessageBox::clearHistory();
     }
 }
