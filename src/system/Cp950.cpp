@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <array>
-#include <atomic>
 
 namespace {
 constexpr const char* kCodec = Cp950::CodecName;
@@ -41,32 +40,30 @@ bool roundTrips(QStringView text)
     return !encoder.hasError() && Cp950::decode(bytes) == text;
 }
 
-// Whether each character of the basic plane survives the trip alone, learned a block of 256
-// characters at a time, the first time a text holds one of them. Lone surrogates never do.
+// Whether each character of the basic plane survives the trip alone, learned once, a block of 256
+// characters a trip: each character is followed by a line feed, which is never part of a
+// double-byte character, so that each comes back on a line of its own. Should a block not, its
+// characters make the trip one by one. Lone surrogates never survive.
 class AloneTable
 {
 public:
-    enum State : uchar
-    {
-        Lost = 0,
-        Kept = 1,
-        Unknown = 2,
-    };
-
     AloneTable()
     {
-        for (std::atomic<uchar>& state : states_)
-            state.store(Unknown, std::memory_order_relaxed);
+        for (int first = 0; first < 0x10000; first += kBlock)
+            learnBlock(first);
     }
 
-    uchar operator[](char16_t unit) const { return states_[unit].load(std::memory_order_relaxed); }
+    // 1 when kept, else 0: runs of characters are checked without a branch.
+    uchar kept(char16_t unit) const { return kept_[unit]; }
 
-    // The block's characters make one trip, each followed by a line feed: a line feed is never
-    // part of a double-byte character, so each comes back on a line of its own. Should they not,
-    // each makes the trip alone.
-    void learnBlockOf(char16_t unit)
+private:
+    static constexpr int kBlock = 256;
+
+    // The line feed is the probe's own separator: it makes the trip alone.
+    static bool isProbed(int c) { return !QChar::isSurrogate(c) && c != u'\n'; }
+
+    void learnBlock(int first)
     {
-        const int first = unit & 0xFF00;
         QString probe;
         probe.reserve(2 * kBlock);
         for (int c = first; c < first + kBlock; ++c) {
@@ -81,55 +78,40 @@ public:
         const bool aligned = back.count(u'\n') == probe.size() / 2;
         qsizetype at = 0;
         for (int c = first; c < first + kBlock; ++c) {
-            State state = Lost;
             if (isProbed(c) && aligned) {
                 const qsizetype start = at;
                 while (back[at] != u'\n')
                     ++at;
-                state = at == start + 1 && back[start] == QChar(c) ? Kept : Lost;
+                kept_[c] = at == start + 1 && back[start] == QChar(c) ? 1 : 0;
                 ++at;
             } else if (!QChar::isSurrogate(c)) {
                 const QChar alone(c);
-                state = roundTrips(QStringView(&alone, 1)) ? Kept : Lost;
+                kept_[c] = roundTrips(QStringView(&alone, 1)) ? 1 : 0;
             }
-            states_[c].store(state, std::memory_order_relaxed);
         }
     }
 
-private:
-    static constexpr int kBlock = 256;
-
-    // The line feed is the probe's own separator: it makes the trip alone.
-    static bool isProbed(int c) { return !QChar::isSurrogate(c) && c != u'\n'; }
-
-    std::array<std::atomic<uchar>, 0x10000> states_;
+    std::array<uchar, 0x10000> kept_{};
 };
 
 // Whether every character of the text survives the trip alone; false also for a surrogate pair.
 bool eachKeptAlone(QStringView text)
 {
-    static AloneTable table;
-    // In runs, so that the loop over a long text stays free of branches while every character
-    // in it is known and kept.
+    static const AloneTable table;
+    // In runs, so that the loop over a long text stays free of branches within a run.
     constexpr qsizetype kRun = 512;
     const char16_t* units = text.utf16();
     for (qsizetype from = 0; from < text.size(); from += kRun) {
         const qsizetype end = std::min(from + kRun, text.size());
-        uchar all = AloneTable::Kept;
+        uchar all = 1;
         qsizetype i = from;
         for (; i + 4 <= end; i += 4)
-            all &=
-                table[units[i]] & table[units[i + 1]] & table[units[i + 2]] & table[units[i + 3]];
+            all &= table.kept(units[i]) & table.kept(units[i + 1]) & table.kept(units[i + 2]) &
+                   table.kept(units[i + 3]);
         for (; i < end; ++i)
-            all &= table[units[i]];
-        if (all == AloneTable::Kept)
-            continue;
-        for (qsizetype at = from; at < end; ++at) {
-            if (table[units[at]] == AloneTable::Unknown)
-                table.learnBlockOf(units[at]);
-            if (table[units[at]] != AloneTable::Kept)
-                return false;
-        }
+            all &= table.kept(units[i]);
+        if (all == 0)
+            return false;
     }
     return true;
 }
