@@ -1,6 +1,8 @@
 #include "system/Cp950.h"
 
-#include <QStringDecoder>
+#include "system/Cp950Decoder.h"
+#include "system/FileSystem.h"
+
 #include <QStringEncoder>
 
 #include <algorithm>
@@ -8,29 +10,7 @@
 
 namespace {
 constexpr const char* kCodec = Cp950::CodecName;
-
-// The converter fails on inputs of 512 MiB and more, and on output beyond 2 GiB: larger texts are
-// converted in pieces well below that.
-constexpr qsizetype kPiece = 64 * 1024 * 1024;
-
-// The end of the piece of bytes from `from`: just after a byte below 0x40, which is never the
-// second byte of a Big5 character, so that the pieces decode exactly as the whole would.
-qsizetype bytePieceEnd(QByteArrayView bytes, qsizetype from)
-{
-    qsizetype end = std::min(from + kPiece, bytes.size());
-    while (end < bytes.size() && static_cast<uchar>(bytes[end - 1]) >= 0x40)
-        ++end;
-    return end;
-}
-
-// The end of the piece of text from `from`, never between the halves of a surrogate pair.
-qsizetype textPieceEnd(QStringView text, qsizetype from)
-{
-    qsizetype end = std::min(from + kPiece, text.size());
-    if (end < text.size() && text[end - 1].isHighSurrogate())
-        ++end;
-    return end;
-}
+constexpr qsizetype kEncodePiece = 64 * 1024 * 1024;
 
 // The whole trip through the code page.
 bool roundTrips(QStringView text)
@@ -123,27 +103,28 @@ QByteArray encode(QStringView text)
 {
     QStringEncoder encoder(kCodec, QStringEncoder::Flag::Stateless);
     QByteArray bytes;
+    // The converter fails on inputs of 512 MiB and more: a long text goes in pieces well below
+    // that, never parted between the halves of a surrogate pair.
     for (qsizetype from = 0, end = 0; from < text.size(); from = end) {
-        end = textPieceEnd(text, from);
-        const QByteArray piece = encoder.encode(text.sliced(from, end - from));
-        bytes += piece;
+        end = std::min(from + kEncodePiece, text.size());
+        if (end < text.size() && text[end - 1].isHighSurrogate())
+            ++end;
+        bytes += encoder.encode(text.sliced(from, end - from));
     }
     return bytes;
 }
 
+// Through the decoder files are read with, a piece at a time as a file is read, so that a call
+// to the converter stays far below its limits.
 QString decode(QByteArrayView bytes, bool* ok)
 {
+    Cp950Decoder decoder;
     QString text;
-    bool clean = true;
-    for (qsizetype from = 0, end = 0; from < bytes.size(); from = end) {
-        end = bytePieceEnd(bytes, from);
-        QStringDecoder decoder(kCodec, QStringDecoder::Flag::Stateless);
-        const QString piece = decoder.decode(bytes.sliced(from, end - from));
-        text += piece;
-        clean = clean && !decoder.hasError();
-    }
+    for (qsizetype from = 0; from < bytes.size(); from += FileSystem::PieceSize)
+        decoder.add(bytes.sliced(from, std::min(FileSystem::PieceSize, bytes.size() - from)), text);
+    decoder.finish(text);
     if (ok)
-        *ok = clean;
+        *ok = decoder.clean();
     return text;
 }
 
