@@ -48,9 +48,12 @@ inline QStringView FieldReader::field(bool& damaged)
         pos_ = delimiterFrom(open);
         return QStringView(begin + open, pos_ - open);
     }
-    // Fields are short: a plain scan is cheaper here than a general string search. No later field
-    // opens before the quote this scan ends at, so the text is scanned once.
-    const qsizetype close = std::find(begin + open + 1, begin + size, u'"') - begin;
+    // A quoted field read before up to the end of a piece is searched from where that search
+    // stopped, so that a field longer than many pieces is scanned once, as its text arrives.
+    const qsizetype from = open == known_.open ? known_.searched : open + 1;
+    const qsizetype close = closingQuoteFrom(from);
+    if (more_ && close + 1 >= size)
+        open_ = {open, close};
     if (pieceEnds(close + 1) ? close + 1 == size : isDelimiter(begin[close + 1])) {
         pos_ = close + 1;
         return QStringView(begin + open + 1, close - open - 1);
@@ -117,6 +120,22 @@ QStringView FieldReader::unclosedField(qsizetype open, qsizetype close)
     // Text after a closing quote belongs to no field.
     pos_ = delimiterFrom(close + 1);
     return text_.sliced(open + 1, close - open - 1);
+}
+
+qsizetype FieldReader::closingQuoteFrom(qsizetype from) const
+{
+    // Most fields are short, and a plain scan finds their end sooner than a string search, which
+    // takes a long one many characters a step. No later field opens before the quote the scan ends
+    // at, so the text is scanned once.
+    constexpr qsizetype kShortField = 64;
+    const QChar* begin = text_.data();
+    const qsizetype size = text_.size();
+    const qsizetype shortEnd = std::min(size, from + kShortField);
+    const qsizetype close = std::find(begin + from, begin + shortEnd, u'"') - begin;
+    if (close < shortEnd || close == size)
+        return close;
+    const qsizetype found = text_.sliced(close).indexOf(u'"');
+    return found < 0 ? size : close + found;
 }
 
 qsizetype FieldReader::delimiterFrom(qsizetype from)

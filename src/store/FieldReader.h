@@ -24,8 +24,21 @@ struct ReadResult
 class FieldReader
 {
 public:
+    // A quoted field that reached the end of a piece: where it opens, and how far its closing
+    // quote was searched for (to the quote found, or the end of the piece).
+    struct OpenField
+    {
+        qsizetype open = -1;
+        qsizetype searched = 0;
+    };
+
     // more: the text continues after this piece.
     explicit FieldReader(QStringView text, bool more = false) : text_(text), more_(more) {}
+    // known: a field this text's first record left open when it was read before.
+    FieldReader(QStringView text, bool more, OpenField known)
+        : text_(text), more_(more), known_(known)
+    {
+    }
 
     // True at the end of the text, or when nothing but line ends remains (a file's empty last
     // lines). Tested before each record.
@@ -49,6 +62,8 @@ public:
     // Back to the mark, as if nothing had been read after it.
     void rewind(const Mark& mark);
     qsizetype position() const { return pos_; }
+    // The quoted field that reached the end of the piece, when needsMore() says so because of it.
+    OpenField openField() const { return open_; }
 
     // Where the damaged records read so far begin, counting the text's first line as firstLine.
     // Empty lines between records are damage too: a run of them counts once, at its first line.
@@ -62,12 +77,15 @@ private:
     bool pieceEnds(qsizetype at);
     QStringView field(bool& damaged);
     QStringView unclosedField(qsizetype open, qsizetype close);
+    qsizetype closingQuoteFrom(qsizetype from) const;
     qsizetype delimiterFrom(qsizetype from);
     qsizetype lineEndFrom(qsizetype from, qsizetype to) const;
     void skipLineEnd();
 
     QStringView text_;
     bool more_;
+    OpenField known_;
+    OpenField open_;
     bool needsMore_ = false;
     qsizetype pos_ = 0;
     // Where atEnd() last found content; only line ends lie between pos_ and it.

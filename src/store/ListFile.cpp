@@ -21,8 +21,8 @@ QByteArray serialize(const QStringList& names)
 RecordStream reader(NameList& list)
 {
     list.assign({});
-    return RecordStream(1, [&list](const QStringView* name) {
-        list.append(name->toString());
+    return RecordStream(1, [&list](const RecordFields& name) {
+        list.append(name.string(0));
         return !list.isFull();
     });
 }

@@ -66,21 +66,21 @@ RecordStream reader(Layout layout, RecordTable& table)
     table.setCount(0);
     const bool legacy = layout == Layout::Legacy;
     return RecordStream(legacy ? LegacyFieldCount : LoanRecord::FieldCount,
-                        [&table, legacy, shared = SharedTexts()](const QStringView* f) mutable {
+                        [&table, legacy, shared = SharedTexts()](const RecordFields& f) mutable {
                             const int count = table.count() + 1;
                             LoanRecord& r = table[count];
-                            r.Date = f[0].toString();
+                            r.Date = f.string(0);
                             r.Direction = shared.fixed(f[1]);
                             r.Category = shared.category(f[2]);
-                            r.Borrower = f[3].toString();
-                            r.Content = f[4].toString();
+                            r.Borrower = f.string(3);
+                            r.Content = f.string(4);
                             if (legacy) {
                                 r.Amount.clear();
                                 r.DueDate.clear();
                                 r.Status = shared.fixed(f[5]);
                             } else {
-                                r.Amount = f[5].toString();
-                                r.DueDate = f[6].toString();
+                                r.Amount = f.string(5);
+                                r.DueDate = f.string(6);
                                 r.Status = shared.fixed(f[7]);
                             }
                             table.setCount(count);

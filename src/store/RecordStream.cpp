@@ -1,6 +1,37 @@
 #include "store/RecordStream.h"
 
+#include "system/FileSystem.h"
+
 #include <algorithm>
+
+namespace {
+
+// A text this long holds a record far longer than a piece.
+constexpr qsizetype kShareTextAt = 4 * FileSystem::PieceSize;
+
+bool canEndAField(QChar c)
+{
+    return c == u',' || c == u'"';
+}
+
+// A string of the part of `text` given, that shares the text's memory through its reference count,
+// so that writing to either copies it first as with any shared string. The character after the
+// part becomes the string's terminating null.
+QString sharedPart(QString& text, QStringView part)
+{
+    QString::DataPointer& shared = text.data_ptr();
+    shared.d_ptr()->ref();
+    auto* begin = const_cast<char16_t*>(part.utf16());
+    begin[part.size()] = u'\0';
+    return QString(QString::DataPointer(shared.d_ptr(), begin, part.size()));
+}
+
+} // namespace
+
+QString RecordFields::string(qsizetype field) const
+{
+    return stream_ ? stream_->keep(views_[field]) : views_[field].toString();
+}
 
 RecordStream::RecordStream(qsizetype fieldCount, Take take)
     : fieldCount_(fieldCount), take_(std::move(take)), fields_(fieldCount)
@@ -13,22 +44,38 @@ bool RecordStream::read(bool last)
         return false;
     if (!last && text_.size() < readAgainAt_)
         return true;
-    const qsizetype done = readFrom(text_, last);
+    const qsizetype done = readFrom(text_, last, this);
     if (ended_) {
         text_ = QString();
         return false;
     }
-    // The rest moves to the front, so that the text keeps its room for the next piece.
-    std::copy(text_.cbegin() + done, text_.cend(), text_.begin());
-    text_.resize(text_.size() - done);
-    readAgainAt_ = 2 * text_.size();
+    if (done > 0)
+        letGo(done);
+    // A quoted field left open is searched on from where it was: the text is read again with the
+    // next piece. Otherwise a record that needed more is read again once the text has doubled.
+    readAgainAt_ = openField_.open >= 0 ? 0 : 2 * text_.size();
     return true;
+}
+
+void RecordStream::letGo(qsizetype done)
+{
+    if (text_.isDetached()) {
+        // The rest moves to the front, so that the text keeps its room for the next piece.
+        std::copy(text_.cbegin() + done, text_.cend(), text_.begin());
+        text_.resize(text_.size() - done);
+        return;
+    }
+    // Fields kept share the text: the rest goes on in a text of its own.
+    QString rest;
+    rest.reserve(text_.size() - done + FileSystem::PieceSize);
+    rest.append(QStringView(text_).sliced(done));
+    text_ = std::move(rest);
 }
 
 void RecordStream::readWhole(QStringView text)
 {
     if (!ended_)
-        readFrom(text, true);
+        readFrom(text, true, nullptr);
 }
 
 void RecordStream::addBytes(QByteArrayView bytes)
@@ -47,9 +94,9 @@ void RecordStream::endBytes()
         wanted_ = read(true);
 }
 
-qsizetype RecordStream::readFrom(QStringView text, bool last)
+qsizetype RecordStream::readFrom(QStringView text, bool last, RecordStream* keeper)
 {
-    FieldReader reader(text, !last);
+    FieldReader reader(text, !last, keeper ? openField_ : FieldReader::OpenField());
     qsizetype done = 0;
     for (;;) {
         const FieldReader::Mark mark = reader.mark();
@@ -66,11 +113,29 @@ qsizetype RecordStream::readFrom(QStringView text, bool last)
             reader.rewind(mark);
             break;
         }
-        full_ = !take_(fields_.constData());
+        full_ = !take_(RecordFields(fields_.constData(), keeper));
         done = reader.position();
     }
+    // Offsets in the record that needs more, which begins the text once the text before it goes.
+    const FieldReader::OpenField open = reader.openField();
+    openField_ = open.open >= done ? FieldReader::OpenField{open.open - done, open.searched - done}
+                                   : FieldReader::OpenField();
     result_.damagedLines += reader.damagedLines(1 + linesDone_);
     if (!ended_)
         linesDone_ += reader.lineEndsIn(0, done);
     return done;
+}
+
+QString RecordStream::keep(QStringView field)
+{
+    // The text is shared only when a long record has made it grow far beyond a piece: the text
+    // of pieces is used again and again, and short fields are cheaper as copies of their own.
+    // The character after a field shared becomes the end of its string when it is a comma or a
+    // closing quote; line ends stay, as the lines are counted in the text yet.
+    const QString& text = text_; // read without a copy: the fields kept may share it
+    const qsizetype end = field.data() - text.constData() + field.size();
+    if (text.size() < kShareTextAt || field.isEmpty() || end >= text.size() ||
+        !canEndAField(text[end]))
+        return field.toString();
+    return sharedPart(text_, QStringView(text).sliced(end - field.size(), field.size()));
 }

@@ -9,6 +9,25 @@
 
 #include <functional>
 
+class RecordStream;
+
+// The fields of a record read: views, valid while the record is taken, and strings to keep.
+class RecordFields
+{
+public:
+    QStringView operator[](qsizetype field) const { return views_[field]; }
+    // The field as a string to keep. A field of a record far longer than a piece of a file shares
+    // the memory of the text read instead of a copy of its own; writing to it copies it.
+    QString string(qsizetype field) const;
+
+private:
+    friend class RecordStream;
+    RecordFields(const QStringView* views, RecordStream* stream) : views_(views), stream_(stream) {}
+
+    const QStringView* views_;
+    RecordStream* stream_; // null: the text is not the stream's own, every string is a copy
+};
+
 // Reads records from text that comes in pieces (a file as it is read and decoded), exactly as a
 // FieldReader reads the whole text: each record is read once the text holds all that its reading
 // depends on, and the text before it is let go, so that little more than a piece is held at once.
@@ -16,9 +35,8 @@
 class RecordStream
 {
 public:
-    // Takes each record read, its fields as views that are valid during the call; returns false
-    // when it takes no more.
-    using Take = std::function<bool(const QStringView* fields)>;
+    // Takes each record read; returns false when it takes no more.
+    using Take = std::function<bool(const RecordFields& fields)>;
 
     RecordStream(qsizetype fieldCount, Take take);
 
@@ -43,8 +61,15 @@ public:
     const ReadResult& result() const { return result_; }
 
 private:
+    friend class RecordFields;
+
     // Reads what it can of the text; returns how much of it is done with.
-    qsizetype readFrom(QStringView text, bool last);
+    // keeper: the stream whose own text is read, which keeps fields in shared memory; or null.
+    qsizetype readFrom(QStringView text, bool last, RecordStream* keeper);
+    // Lets the text read go, up to `done`.
+    void letGo(qsizetype done);
+    // A field of the text as a string that shares the memory of the text read.
+    QString keep(QStringView field);
 
     qsizetype fieldCount_;
     Take take_;
@@ -55,6 +80,8 @@ private:
     // The length the text must reach before a record that needed more is read again: twice what
     // it was, so that a long record is not read over and over.
     qsizetype readAgainAt_ = 0;
+    // The quoted field the record that needed more left open, in the text as it is now.
+    FieldReader::OpenField openField_;
     qsizetype linesDone_ = 0; // lines ended in the text let go
     bool full_ = false;
     bool ended_ = false;

@@ -125,6 +125,45 @@ TEST_F(DataStoreTest, DamagedLineLeavesTheOtherRecordsAndTheFileIsKept)
     }
 }
 
+// A record far longer than a piece of the file is kept without a copy of the text read for it, yet
+// each of its fields is a string of its own; the records after it load, a damaged line after it is
+// numbered counting the lines within it, and it is written back as it was read.
+TEST_F(DataStoreTest, RecordFarLongerThanAPieceLoadsWholeAndItsFieldsApart)
+{
+    LoanRecord big = sample(2);
+    for (int l = 0; l < 40000; ++l)
+        big.Content += QString(60, QChar(u"借書還錢"[l % 4])) + "\r\n";
+    big.Borrower = QString(FileSystem::PieceSize, u'陳');
+    const QByteArray damaged = big5(Cp950::decode(line(sample(4))).replace("未歸還\"", "未歸還"));
+    app.write(DataFiles::Records,
+              line(sample(1)) + line(big) + line(sample(3)) + damaged + line(sample(5)));
+
+    const QList<FileProblem> problems = store.loadRecords();
+    ASSERT_EQ(problems.size(), 1);
+    EXPECT_EQ(problems[0].lines, QList<qsizetype>{40000 + 4});
+    ASSERT_EQ(store.records().count(), 5);
+    for (int n : {1, 3, 4, 5})
+        EXPECT_EQ(store.records()[n], sample(n)) << n;
+    EXPECT_EQ(store.records()[2], big);
+    // Each ends where it should for code that reads to the terminating null.
+    for (const QString& field : {store.records()[2].Borrower, store.records()[2].Content})
+        EXPECT_EQ(field.utf16()[field.size()], 0);
+
+    // Changing one field leaves the others as they were.
+    LoanRecord changed = store.records()[2];
+    changed.Borrower += u'X';
+    changed.Content.replace(0, 1, u'雨');
+    EXPECT_EQ(changed.Borrower, big.Borrower + u'X');
+    EXPECT_EQ(changed.Content.mid(1), big.Content.mid(1));
+    EXPECT_EQ(changed.Date, big.Date);
+    EXPECT_EQ(store.records()[2], big);
+
+    QString error;
+    ASSERT_TRUE(store.saveRecords(&error)) << error.toStdString();
+    EXPECT_TRUE(app.read(DataFiles::Records) ==
+                line(sample(1)) + line(big) + line(sample(3)) + line(sample(4)) + line(sample(5)));
+}
+
 TEST_F(DataStoreTest, DamagedLegacyAndListFilesAreReportedAndKept)
 {
     const QByteArray legacy = legacyLine(1) + "\r\n" + legacyLine(2);

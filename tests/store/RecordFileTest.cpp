@@ -31,10 +31,10 @@ Records readInPieces(const QString& text, int fieldCount, const QList<qsizetype>
                      QList<qsizetype>* damaged)
 {
     Records records;
-    RecordStream stream(fieldCount, [&](const QStringView* views) {
+    RecordStream stream(fieldCount, [&](const RecordFields& kept) {
         QStringList fields;
         for (int f = 0; f < fieldCount; ++f)
-            fields.append(views[f].toString());
+            fields.append(kept.string(f));
         records.append(fields);
         return true;
     });
