@@ -118,7 +118,7 @@ int Report::printTargets() const
     return missed;
 }
 
-bool Report::writeJson(const QString& path, QString* error) const
+QByteArray Report::toJson() const
 {
     QJsonObject object;
     for (const auto& [key, value] : figures_) {
@@ -127,9 +127,23 @@ bool Report::writeJson(const QString& path, QString* error) const
         else
             object.insert(key, rounded(value));
     }
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+void Report::add(const QByteArray& json)
+{
+    const QJsonDocument document = QJsonDocument::fromJson(json);
+    if (!document.isObject())
+        throw std::runtime_error("a child's figures are not a JSON object");
+    const QJsonObject object = document.object();
+    for (auto it = object.begin(); it != object.end(); ++it)
+        set(it.key(), it.value().toDouble());
+}
+
+bool Report::writeJson(const QString& path, QString* error) const
+{
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(QJsonDocument(object).toJson(QJsonDocument::Indented)) < 0 || !file.commit()) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(toJson()) < 0 || !file.commit()) {
         *error = file.errorString();
         return false;
     }

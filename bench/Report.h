@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 
@@ -17,7 +18,10 @@ public:
     // Prints each target with PASS or MISS; returns the number missed.
     int printTargets() const;
     // One flat JSON object of every figure.
+    QByteArray toJson() const;
     bool writeJson(const QString& path, QString* error) const;
+    // Sets every figure of such an object. Throws when it is not one.
+    void add(const QByteArray& json);
 
 private:
     QList<std::pair<QString, double>> figures_;

@@ -38,6 +38,22 @@ inline bool FieldReader::pieceEnds(qsizetype at)
     return true;
 }
 
+inline qsizetype FieldReader::closingQuoteFrom(qsizetype from) const
+{
+    // Most fields are short, and a plain scan finds their end sooner than a string search, which
+    // takes a long one many characters a step. No later field opens before the quote the scan ends
+    // at, so the text is scanned once.
+    constexpr qsizetype kShortField = 64;
+    const QChar* begin = text_.data();
+    const qsizetype size = text_.size();
+    const qsizetype shortEnd = std::min(size, from + kShortField);
+    const qsizetype close = std::find(begin + from, begin + shortEnd, u'"') - begin;
+    if (close < shortEnd || close == size)
+        return close;
+    const qsizetype found = text_.sliced(close).indexOf(u'"');
+    return found < 0 ? size : close + found;
+}
+
 // Leaves pos_ on the delimiter after the field, or at the end of the text.
 inline QStringView FieldReader::field(bool& damaged)
 {
@@ -120,22 +136,6 @@ QStringView FieldReader::unclosedField(qsizetype open, qsizetype close)
     // Text after a closing quote belongs to no field.
     pos_ = delimiterFrom(close + 1);
     return text_.sliced(open + 1, close - open - 1);
-}
-
-qsizetype FieldReader::closingQuoteFrom(qsizetype from) const
-{
-    // Most fields are short, and a plain scan finds their end sooner than a string search, which
-    // takes a long one many characters a step. No later field opens before the quote the scan ends
-    // at, so the text is scanned once.
-    constexpr qsizetype kShortField = 64;
-    const QChar* begin = text_.data();
-    const qsizetype size = text_.size();
-    const qsizetype shortEnd = std::min(size, from + kShortField);
-    const qsizetype close = std::find(begin + from, begin + shortEnd, u'"') - begin;
-    if (close < shortEnd || close == size)
-        return close;
-    const qsizetype found = text_.sliced(close).indexOf(u'"');
-    return found < 0 ? size : close + found;
 }
 
 qsizetype FieldReader::delimiterFrom(qsizetype from)

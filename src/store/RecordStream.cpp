@@ -28,11 +28,6 @@ QString sharedPart(QString& text, QStringView part)
 
 } // namespace
 
-QString RecordFields::string(qsizetype field) const
-{
-    return stream_ ? stream_->keep(views_[field]) : views_[field].toString();
-}
-
 RecordStream::RecordStream(qsizetype fieldCount, Take take)
     : fieldCount_(fieldCount), take_(std::move(take)), fields_(fieldCount)
 {
@@ -44,7 +39,9 @@ bool RecordStream::read(bool last)
         return false;
     if (!last && text_.size() < readAgainAt_)
         return true;
-    const qsizetype done = readFrom(text_, last, this);
+    // Only a text that has grown far beyond a piece, for a long record, is shared: the text of
+    // pieces is used again and again, and short fields are cheaper as copies of their own.
+    const qsizetype done = readFrom(text_, last, text_.size() < kShareTextAt ? nullptr : this);
     if (ended_) {
         text_ = QString();
         return false;
@@ -128,14 +125,11 @@ qsizetype RecordStream::readFrom(QStringView text, bool last, RecordStream* keep
 
 QString RecordStream::keep(QStringView field)
 {
-    // The text is shared only when a long record has made it grow far beyond a piece: the text
-    // of pieces is used again and again, and short fields are cheaper as copies of their own.
     // The character after a field shared becomes the end of its string when it is a comma or a
     // closing quote; line ends stay, as the lines are counted in the text yet.
     const QString& text = text_; // read without a copy: the fields kept may share it
     const qsizetype end = field.data() - text.constData() + field.size();
-    if (text.size() < kShareTextAt || field.isEmpty() || end >= text.size() ||
-        !canEndAField(text[end]))
+    if (field.isEmpty() || end >= text.size() || !canEndAField(text[end]))
         return field.toString();
     return sharedPart(text_, QStringView(text).sliced(end - field.size(), field.size()));
 }

@@ -64,7 +64,7 @@ private:
     friend class RecordFields;
 
     // Reads what it can of the text; returns how much of it is done with.
-    // keeper: the stream whose own text is read, which keeps fields in shared memory; or null.
+    // keeper: the stream whose own text is read, when fields kept are to share it; or null.
     qsizetype readFrom(QStringView text, bool last, RecordStream* keeper);
     // Lets the text read go, up to `done`.
     void letGo(qsizetype done);
@@ -87,3 +87,8 @@ private:
     bool ended_ = false;
     ReadResult result_;
 };
+
+inline QString RecordFields::string(qsizetype field) const
+{
+    return stream_ ? stream_->keep(views_[field]) : views_[field].toString();
+}
