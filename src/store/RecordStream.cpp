@@ -93,7 +93,7 @@ void RecordStream::endBytes()
 
 qsizetype RecordStream::readFrom(QStringView text, bool last, RecordStream* keeper)
 {
-    FieldReader reader(text, !last, keeper ? openField_ : FieldReader::OpenField());
+    FieldReader reader(text, !last, openField_);
     qsizetype done = 0;
     for (;;) {
         const FieldReader::Mark mark = reader.mark();
@@ -127,9 +127,11 @@ QString RecordStream::keep(QStringView field)
 {
     // The character after a field shared becomes the end of its string when it is a comma or a
     // closing quote; line ends stay, as the lines are counted in the text yet.
+    if (field.isEmpty())
+        return field.toString();
     const QString& text = text_; // read without a copy: the fields kept may share it
     const qsizetype end = field.data() - text.constData() + field.size();
-    if (field.isEmpty() || end >= text.size() || !canEndAField(text[end]))
+    if (end >= text.size() || !canEndAField(text[end]))
         return field.toString();
     return sharedPart(text_, QStringView(text).sliced(end - field.size(), field.size()));
 }

@@ -78,7 +78,8 @@ private:
     Cp950Decoder decoder_;
     bool wanted_ = true;
     // The length the text must reach before a record that needed more is read again: twice what
-    // it was, so that a long record is not read over and over.
+    // it was, so that a long record is not read over and over; none when it left a quoted field
+    // open, which the next reading searches on from where this one stopped.
     qsizetype readAgainAt_ = 0;
     // The quoted field the record that needed more left open, in the text as it is now.
     FieldReader::OpenField openField_;
