@@ -26,6 +26,9 @@ DataFileReader::read(const QString& fileName, RecordStream& stream, QList<FilePr
         stream.addBytes(piece);
         return true;
     };
+    if (const qint64 size = FileSystem::size(folder_ + fileName);
+        size >= RecordStream::HoldWholeFrom)
+        stream.holdWhole(size);
     if (!FileSystem::readPieces(folder_ + fileName, readPiece, &reason)) {
         problems.append({Kind::Unreadable, folder_ + fileName, reason});
         protection_.protect(fileName, WriteProtection::Reason::Unreadable);

@@ -1,13 +1,12 @@
 #include "store/RecordStream.h"
 
 #include "system/FileSystem.h"
+#include "system/MemoryMappedAhead.h"
 
 #include <algorithm>
+#include <new>
 
 namespace {
-
-// A text this long holds a record far longer than a piece.
-constexpr qsizetype kShareTextAt = 4 * FileSystem::PieceSize;
 
 bool canEndAField(QChar c)
 {
@@ -33,25 +32,62 @@ RecordStream::RecordStream(qsizetype fieldCount, Take take)
 {
 }
 
+void RecordStream::holdWhole(qsizetype bytes)
+{
+    if (!text_.isEmpty() || bytes <= 0)
+        return;
+    // A byte decodes to at most one character, and a character takes at least one byte: the
+    // first `bytes` bytes of the room are all written. Without that much room the text is read
+    // in pieces as usual.
+    try {
+        text_.reserve(bytes);
+    } catch (const std::bad_alloc&) {
+        return;
+    }
+    mappedAhead_ = std::make_unique<MemoryMappedAhead>(std::as_const(text_).constData(),
+                                                       text_.capacity() * sizeof(QChar), bytes);
+    whole_ = true;
+}
+
 bool RecordStream::read(bool last)
 {
     if (ended_)
         return false;
-    if (!last && text_.size() < readAgainAt_)
+    const QStringView unread = QStringView(text_).sliced(start_);
+    if (!last && unread.size() < readAgainAt_)
         return true;
-    // Only a text that has grown far beyond a piece, for a long record, is shared: the text of
-    // pieces is used again and again, and short fields are cheaper as copies of their own.
-    const qsizetype done = readFrom(text_, last, text_.size() < kShareTextAt ? nullptr : this);
+    const qsizetype done = readFrom(unread, last, whole_ ? this : nullptr);
     if (ended_) {
+        mappedAhead_.reset();
         text_ = QString();
         return false;
     }
-    if (done > 0)
+    if (whole_)
+        start_ += done;
+    else if (done > 0)
         letGo(done);
     // A quoted field left open is searched on from where it was: the text is read again with the
     // next piece. Otherwise a record that needed more is read again once the text has doubled.
-    readAgainAt_ = openField_.open >= 0 ? 0 : 2 * text_.size();
+    readAgainAt_ = openField_.open >= 0 ? 0 : 2 * (text_.size() - start_);
     return true;
+}
+
+void RecordStream::addToWhole(QStringView piece)
+{
+    QString::DataPointer& text = text_.data_ptr();
+    if (text.freeSpaceAtEnd() <= piece.size()) {
+        // The file grew while it was read: the rest goes on in pieces.
+        mappedAhead_.reset();
+        letGo(start_);
+        start_ = 0;
+        whole_ = false;
+        text_.append(piece);
+        return;
+    }
+    // Written in place although fields kept share the text: they all lie before it.
+    std::copy(piece.utf16(), piece.utf16() + piece.size(), text.data() + text.size);
+    text.size += piece.size();
+    text.data()[text.size] = u'\0';
 }
 
 void RecordStream::letGo(qsizetype done)
@@ -77,16 +113,30 @@ void RecordStream::readWhole(QStringView text)
 
 void RecordStream::addBytes(QByteArrayView bytes)
 {
-    decoder_.add(bytes, text_);
+    if (whole_) {
+        decoder_.add(bytes, piece_);
+        if (wanted_)
+            addToWhole(piece_);
+        piece_.resize(0);
+    } else {
+        decoder_.add(bytes, text_);
+        if (!wanted_)
+            text_.resize(0);
+    }
     if (wanted_)
         wanted_ = read(false);
-    else
-        text_.resize(0);
 }
 
 void RecordStream::endBytes()
 {
-    decoder_.finish(text_);
+    if (whole_) {
+        decoder_.finish(piece_);
+        if (wanted_)
+            addToWhole(piece_);
+        piece_ = QString();
+    } else {
+        decoder_.finish(text_);
+    }
     if (wanted_)
         wanted_ = read(true);
 }

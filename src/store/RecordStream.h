@@ -2,12 +2,15 @@
 
 #include "store/FieldReader.h"
 #include "system/Cp950Decoder.h"
+#include "system/FileSystem.h"
+#include "system/MemoryMappedAhead.h"
 
 #include <QList>
 #include <QString>
 #include <QStringView>
 
 #include <functional>
+#include <memory>
 
 class RecordStream;
 
@@ -16,8 +19,8 @@ class RecordFields
 {
 public:
     QStringView operator[](qsizetype field) const { return views_[field]; }
-    // The field as a string to keep. A field of a record far longer than a piece of a file shares
-    // the memory of the text read instead of a copy of its own; writing to it copies it.
+    // The field as a string to keep. Read from a text held whole, a field shares the text's memory
+    // instead of a copy of its own; writing to it copies it.
     QString string(qsizetype field) const;
 
 private:
@@ -48,6 +51,13 @@ public:
     // Reads a whole text where it is.
     void readWhole(QStringView text);
 
+    // Files at least this large are best held whole.
+    static constexpr qsizetype HoldWholeFrom = 16 * FileSystem::PieceSize;
+    // The bytes about to be given are a file of this size: its text is held whole, in memory
+    // reserved for it at once and mapped ahead of the decoding, and the fields kept share it
+    // instead of copies of their own, each of which would be memory mapped afresh. Before the first
+    // bytes only.
+    void holdWhole(qsizetype bytes);
     // Decodes the next piece of bytes into the text and reads what it can. Bytes given once no more
     // text is wanted are decoded all the same, to tell whether every byte decodes.
     void addBytes(QByteArrayView bytes);
@@ -68,6 +78,8 @@ private:
     qsizetype readFrom(QStringView text, bool last, RecordStream* keeper);
     // Lets the text read go, up to `done`.
     void letGo(qsizetype done);
+    // Appends a piece decoded to the text held whole.
+    void addToWhole(QStringView piece);
     // A field of the text as a string that shares the memory of the text read.
     QString keep(QStringView field);
 
@@ -75,6 +87,11 @@ private:
     Take take_;
     QList<QStringView> fields_;
     QString text_;
+    // Held whole, the text is read from start_ on, and pieces are decoded into piece_ first.
+    bool whole_ = false;
+    qsizetype start_ = 0;
+    QString piece_;
+    std::unique_ptr<MemoryMappedAhead> mappedAhead_;
     Cp950Decoder decoder_;
     bool wanted_ = true;
     // The length the text must reach before a record that needed more is read again: twice what

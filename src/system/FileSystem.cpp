@@ -97,6 +97,11 @@ bool writesInPlace(const QString& path)
     return file.exists() && !QFileInfo(file.absolutePath()).isWritable();
 }
 
+qint64 size(const QString& path)
+{
+    return QFileInfo(path).size();
+}
+
 bool exists(const QString& path)
 {
     return QFileInfo::exists(path);

@@ -21,6 +21,8 @@ inline const QString NotAFile = QStringLiteral("這不是一般的檔案");
 
 // True when something of that name exists (a file, or anything standing in its place).
 bool exists(const QString& path);
+// The size of a file in bytes; 0 for none.
+qint64 size(const QString& path);
 // True for a regular file or a link to one.
 bool isFile(const QString& path);
 bool rename(const QString& from, const QString& to, QString* error = nullptr);

@@ -147,12 +147,16 @@ void checkRecordFile(QByteArrayView input, RecordFile::Layout layout)
     const QString text = Cp950::decode(input, &clean);
     const ReadResult whole = RecordFile::parse(text, layout, loaded);
     require(loaded.count() <= RecordTable::Capacity, "no more records than the table holds");
-    RecordStream stream = RecordFile::reader(layout, again);
-    const bool decoded = readInPieces(input, stream);
-    requireAsWhole(stream.result(), decoded, whole, clean);
-    require(again.count() == loaded.count(), "read in pieces, the same number of records");
-    for (int i : loaded.filledSlots())
-        require(again[i] == loaded[i], "read in pieces, the same records", where(i, 0));
+    // Read in pieces, and so with the text held whole, as a large file is.
+    for (const qsizetype held : {qsizetype(0), input.size()}) {
+        RecordStream stream = RecordFile::reader(layout, again);
+        stream.holdWhole(held);
+        const bool decoded = readInPieces(input, stream);
+        requireAsWhole(stream.result(), decoded, whole, clean);
+        require(again.count() == loaded.count(), "read in pieces, the same number of records");
+        for (int i : loaded.filledSlots())
+            require(again[i] == loaded[i], "read in pieces, the same records", where(i, 0));
+    }
     checkLines(text,
                layout == RecordFile::Layout::Current ? LoanRecord::FieldCount
                                                      : RecordFile::LegacyFieldCount,

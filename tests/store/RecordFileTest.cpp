@@ -140,14 +140,20 @@ TEST(RecordFileTest, BytesSurviveLoadAndSave)
     EXPECT_EQ(RecordFile::serialize(again), saved);
 
     // The bytes read in two pieces, as a file is read, parted anywhere: within a character too,
-    // and after a trail byte that reads as "\" or "|" alone.
+    // and after a trail byte that reads as "\" or "|" alone. The same with the text held whole,
+    // in room for the file, and in room for the first record only, as for a file that grew while
+    // it was read.
+    const qsizetype firstRecord = Cp950::decode(written).indexOf(u"\r\n\"2026") + 2;
     for (qsizetype end = 0; end <= written.size(); ++end) {
-        RecordStream stream = RecordFile::reader(RecordFile::Layout::Current, again);
-        stream.addBytes(written.first(end));
-        stream.addBytes(written.sliced(end));
-        stream.endBytes();
-        EXPECT_TRUE(stream.decoded());
-        EXPECT_EQ(RecordFile::serialize(again), saved) << "parted at " << end;
+        for (const qsizetype held : {qsizetype(0), written.size(), firstRecord + 1}) {
+            RecordStream stream = RecordFile::reader(RecordFile::Layout::Current, again);
+            stream.holdWhole(held);
+            stream.addBytes(written.first(end));
+            stream.addBytes(written.sliced(end));
+            stream.endBytes();
+            EXPECT_TRUE(stream.decoded());
+            EXPECT_EQ(RecordFile::serialize(again), saved) << "parted at " << end << ", " << held;
+        }
     }
 }
 
