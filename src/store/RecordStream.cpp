@@ -56,7 +56,7 @@ bool RecordStream::read(bool last)
     const QStringView unread = QStringView(text_).sliced(start_);
     if (!last && unread.size() < readAgainAt_)
         return true;
-    const qsizetype done = readFrom(unread, last, whole_ ? this : nullptr);
+    const qsizetype done = readFrom(unread, last, this);
     if (ended_) {
         mappedAhead_.reset();
         text_ = QString();
@@ -88,6 +88,7 @@ void RecordStream::addToWhole(QStringView piece)
     std::copy(piece.utf16(), piece.utf16() + piece.size(), text.data() + text.size);
     text.size += piece.size();
     text.data()[text.size] = u'\0';
+    mappedAhead_->written((text.size + 1) * qsizetype(sizeof(QChar)));
 }
 
 void RecordStream::letGo(qsizetype done)
@@ -160,9 +161,15 @@ qsizetype RecordStream::readFrom(QStringView text, bool last, RecordStream* keep
             reader.rewind(mark);
             break;
         }
+        if (keeper && !whole_) {
+            // One copy of the record that its fields share, rather than one of each field.
+            recordFrom_ = text.data() + mark.pos;
+            recordText_ = text.sliced(mark.pos, reader.position() - mark.pos).toString();
+        }
         full_ = !take_(RecordFields(fields_.constData(), keeper));
         done = reader.position();
     }
+    recordText_ = QString();
     // Offsets in the record that needs more, which begins the text once the text before it goes.
     const FieldReader::OpenField open = reader.openField();
     openField_ = open.open >= done ? FieldReader::OpenField{open.open - done, open.searched - done}
@@ -175,11 +182,15 @@ qsizetype RecordStream::readFrom(QStringView text, bool last, RecordStream* keep
 
 QString RecordStream::keep(QStringView field)
 {
-    // The character after a field shared becomes the end of its string when it is a comma or a
-    // closing quote; line ends stay, as the lines are counted in the text yet.
     if (field.isEmpty())
         return field.toString();
-    const QString& text = text_; // read without a copy: the fields kept may share it
+    // The record's own copy: the character after any field can become the end of its string.
+    if (!whole_)
+        return sharedPart(
+            recordText_, QStringView(recordText_).sliced(field.data() - recordFrom_, field.size()));
+    // In the text held whole, the character after a field becomes the end of its string when it is
+    // a comma or a closing quote; line ends stay, as the lines are counted in the text yet.
+    const QString& text = text_; // read without a copy: the fields kept share it
     const qsizetype end = field.data() - text.constData() + field.size();
     if (end >= text.size() || !canEndAField(text[end]))
         return field.toString();

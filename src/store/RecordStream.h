@@ -19,8 +19,9 @@ class RecordFields
 {
 public:
     QStringView operator[](qsizetype field) const { return views_[field]; }
-    // The field as a string to keep. Read from a text held whole, a field shares the text's memory
-    // instead of a copy of its own; writing to it copies it.
+    // The field as a string to keep. It shares memory instead of a copy of its own: the text held
+    // whole, or else one copy of its record with the record's other fields; writing to it copies
+    // it, as with any shared string.
     QString string(qsizetype field) const;
 
 private:
@@ -74,13 +75,15 @@ private:
     friend class RecordFields;
 
     // Reads what it can of the text; returns how much of it is done with.
-    // keeper: the stream whose own text is read, when fields kept are to share it; or null.
+    // keeper: the stream whose fields kept share its text or its copy of their record; or null,
+    // for copies of their own.
     qsizetype readFrom(QStringView text, bool last, RecordStream* keeper);
     // Lets the text read go, up to `done`.
     void letGo(qsizetype done);
     // Appends a piece decoded to the text held whole.
     void addToWhole(QStringView piece);
-    // A field of the text as a string that shares the memory of the text read.
+    // A field of the record being taken as a string that shares the text held whole, or the
+    // record's copy.
     QString keep(QStringView field);
 
     qsizetype fieldCount_;
@@ -92,6 +95,9 @@ private:
     qsizetype start_ = 0;
     QString piece_;
     std::unique_ptr<MemoryMappedAhead> mappedAhead_;
+    // Otherwise the record being taken, copied, and where it lies in the text read.
+    QString recordText_;
+    const QChar* recordFrom_ = nullptr;
     Cp950Decoder decoder_;
     bool wanted_ = true;
     // The length the text must reach before a record that needed more is read again: twice what
