@@ -84,9 +84,20 @@ void RecordStream::addToWhole(QStringView piece)
         text_.append(piece);
         return;
     }
+    wroteToWhole(std::copy(piece.begin(), piece.end(), endOfWhole()));
+}
+
+QChar* RecordStream::endOfWhole()
+{
     // Written in place although fields kept share the text: they all lie before it.
-    std::copy(piece.utf16(), piece.utf16() + piece.size(), text.data() + text.size);
-    text.size += piece.size();
+    QString::DataPointer& text = text_.data_ptr();
+    return reinterpret_cast<QChar*>(text.data() + text.size);
+}
+
+void RecordStream::wroteToWhole(QChar* end)
+{
+    QString::DataPointer& text = text_.data_ptr();
+    text.size = end - reinterpret_cast<QChar*>(text.data());
     text.data()[text.size] = u'\0';
     mappedAhead_->written((text.size + 1) * qsizetype(sizeof(QChar)));
 }
@@ -114,7 +125,9 @@ void RecordStream::readWhole(QStringView text)
 
 void RecordStream::addBytes(QByteArrayView bytes)
 {
-    if (whole_) {
+    if (whole_ && wanted_ && text_.data_ptr().freeSpaceAtEnd() > decoder_.room(bytes.size())) {
+        wroteToWhole(decoder_.add(bytes, endOfWhole()));
+    } else if (whole_) {
         decoder_.add(bytes, piece_);
         if (wanted_)
             addToWhole(piece_);

@@ -82,6 +82,9 @@ private:
     void letGo(qsizetype done);
     // Appends a piece decoded to the text held whole.
     void addToWhole(QStringView piece);
+    // Where the text held whole ends, to write on; and where what was written there ends.
+    QChar* endOfWhole();
+    void wroteToWhole(QChar* end);
     // A field of the record being taken as a string that shares the text held whole, or the
     // record's copy.
     QString keep(QStringView field);

@@ -16,11 +16,19 @@ public:
     void add(QByteArrayView bytes, QString& text);
     // The end of the bytes: appends what the waiting ones decode to.
     void finish(QString& text);
+    // The same into memory of its caller's, with room() characters at `out`; returns the end of
+    // what it wrote.
+    QChar* add(QByteArrayView bytes, QChar* out);
+    // The room the bytes, with those that wait, may need.
+    qsizetype room(qsizetype bytes) const
+    {
+        return decoder_.requiredSpace(waiting_.size() + bytes);
+    }
     // False once a byte was found that is not in the code page.
     bool clean() const { return clean_; }
 
 private:
-    void decode(QByteArrayView bytes, QString& text);
+    QChar* decode(QByteArrayView bytes, QChar* out);
 
     QStringDecoder decoder_;
     QByteArray waiting_;
