@@ -78,6 +78,7 @@ void RecordStream::addToWhole(QStringView piece)
     if (text.freeSpaceAtEnd() <= piece.size()) {
         // The file grew while it was read: the rest goes on in pieces.
         mappedAhead_.reset();
+        countLinesTo(start_);
         letGo(start_);
         start_ = 0;
         whole_ = false;
@@ -187,10 +188,24 @@ qsizetype RecordStream::readFrom(QStringView text, bool last, RecordStream* keep
     const FieldReader::OpenField open = reader.openField();
     openField_ = open.open >= done ? FieldReader::OpenField{open.open - done, open.searched - done}
                                    : FieldReader::OpenField();
-    result_.damagedLines += reader.damagedLines(1 + linesDone_);
-    if (!ended_)
+    QList<qsizetype> damaged = reader.damagedLines(1);
+    if (!damaged.isEmpty()) {
+        if (whole_)
+            countLinesTo(start_);
+        for (qsizetype& line : damaged)
+            line += linesDone_;
+        result_.damagedLines += damaged;
+    }
+    // The text held whole stays: its lines are counted only when a damaged line needs them.
+    if (!ended_ && !whole_)
         linesDone_ += reader.lineEndsIn(0, done);
     return done;
+}
+
+void RecordStream::countLinesTo(qsizetype end)
+{
+    linesDone_ += FieldReader(text_).lineEndsIn(linesCountedTo_, end);
+    linesCountedTo_ = end;
 }
 
 QString RecordStream::keep(QStringView field)

@@ -85,6 +85,8 @@ private:
     // Where the text held whole ends, to write on; and where what was written there ends.
     QChar* endOfWhole();
     void wroteToWhole(QChar* end);
+    // Counts the lines of the text held whole up to `end`.
+    void countLinesTo(qsizetype end);
     // A field of the record being taken as a string that shares the text held whole, or the
     // record's copy.
     QString keep(QStringView field);
@@ -109,7 +111,9 @@ private:
     qsizetype readAgainAt_ = 0;
     // The quoted field the record that needed more left open, in the text as it is now.
     FieldReader::OpenField openField_;
-    qsizetype linesDone_ = 0; // lines ended in the text let go
+    // Lines ended in the text let go, or in the text held whole up to linesCountedTo_.
+    qsizetype linesDone_ = 0;
+    qsizetype linesCountedTo_ = 0;
     bool full_ = false;
     bool ended_ = false;
     ReadResult result_;
