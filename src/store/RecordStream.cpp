@@ -8,6 +8,9 @@
 
 namespace {
 
+// Bytes are decoded and read in parts this large.
+constexpr qsizetype kReadPart = FileSystem::PieceSize / 8;
+
 bool canEndAField(QChar c)
 {
     return c == u',' || c == u'"';
@@ -126,17 +129,25 @@ void RecordStream::readWhole(QStringView text)
 
 void RecordStream::addBytes(QByteArrayView bytes)
 {
-    if (whole_ && wanted_ && text_.data_ptr().freeSpaceAtEnd() > decoder_.room(bytes.size())) {
+    if (!whole_) {
+        // Decoded and read a part at a time, so that the text is read while the processor's cache
+        // still holds it.
+        for (qsizetype at = 0; at < bytes.size(); at += kReadPart) {
+            decoder_.add(bytes.sliced(at, std::min(kReadPart, bytes.size() - at)), text_);
+            if (wanted_)
+                wanted_ = read(false);
+            else
+                text_.resize(0);
+        }
+        return;
+    }
+    if (wanted_ && text_.data_ptr().freeSpaceAtEnd() > decoder_.room(bytes.size())) {
         wroteToWhole(decoder_.add(bytes, endOfWhole()));
-    } else if (whole_) {
+    } else {
         decoder_.add(bytes, piece_);
         if (wanted_)
             addToWhole(piece_);
         piece_.resize(0);
-    } else {
-        decoder_.add(bytes, text_);
-        if (!wanted_)
-            text_.resize(0);
     }
     if (wanted_)
         wanted_ = read(false);
