@@ -84,12 +84,16 @@ void writeLine(Cp950Writer& out, const LoanRecord& record)
         const QString& cell = record.field(column);
         if (column > 0)
             out.add(u',');
-        if (column == kDateColumn)
-            writeField(out, whole(cell));
+        const QStringView text = column == kDateColumn || column == kContentColumn
+                                     ? QStringView(cell)
+                                     : withoutTrailingSpaces(cell);
+        // Most fields go out as they are: nothing to leave out, part or quote.
+        if (!breaksTheLine(text))
+            out.add(text);
         else if (column == kContentColumn)
-            writeField(out, contentRuns(cell));
+            writeField(out, contentRuns(text));
         else
-            writeField(out, whole(withoutTrailingSpaces(cell)));
+            writeField(out, whole(text));
     }
     out.add(LineEnd);
 }
