@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <system_error>
 
 namespace {
 
@@ -37,15 +38,20 @@ MemoryMappedAhead::MemoryMappedAhead(const void* data, qsizetype bytes, qsizetyp
     ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
     const std::uintptr_t aheadTo =
         std::min(to, roundDown(begin_ + std::uintptr_t(ahead), kLargePage));
-    if (aheadTo > from)
+    if (aheadTo <= from)
+        return;
+    try {
         mapper_ = std::thread([this, from, aheadTo] { mapAhead(from, aheadTo); });
+    } catch (const std::system_error&) {
+        // No thread to spare: the writing maps the pages itself.
+    }
 }
 
 void MemoryMappedAhead::mapAhead(std::uintptr_t from, std::uintptr_t to)
 {
     for (std::uintptr_t at = from; at < to && !stop_; at += kLargePage) {
         // Mapping a page does not write to it: the writer's own touch finds it mapped or maps it.
-        for (qsizetype seen = written_; !stop_ && at >= begin_ + std::uintptr_t(seen) + kAhead;
+        for (qsizetype seen = written_; !stop_ && at - begin_ >= std::uintptr_t(seen) + kAhead;
              seen = written_)
             written_.wait(seen);
         if (!stop_)
