@@ -59,7 +59,7 @@ bool RecordStream::read(bool last)
     const QStringView unread = QStringView(text_).sliced(start_);
     if (!last && unread.size() < readAgainAt_)
         return true;
-    const qsizetype done = readFrom(unread, last, this);
+    const qsizetype done = readFrom(unread, last, true);
     if (ended_) {
         mappedAhead_.reset();
         text_ = QString();
@@ -124,7 +124,7 @@ void RecordStream::letGo(qsizetype done)
 void RecordStream::readWhole(QStringView text)
 {
     if (!ended_)
-        readFrom(text, true, nullptr);
+        readFrom(text, true, false);
 }
 
 void RecordStream::addBytes(QByteArrayView bytes)
@@ -167,7 +167,7 @@ void RecordStream::endBytes()
         wanted_ = read(true);
 }
 
-qsizetype RecordStream::readFrom(QStringView text, bool last, RecordStream* keeper)
+qsizetype RecordStream::readFrom(QStringView text, bool last, bool share)
 {
     FieldReader reader(text, !last, openField_);
     qsizetype done = 0;
@@ -186,12 +186,12 @@ qsizetype RecordStream::readFrom(QStringView text, bool last, RecordStream* keep
             reader.rewind(mark);
             break;
         }
-        if (keeper && !whole_) {
+        if (share && !whole_) {
             // One copy of the record that its fields share, rather than one of each field.
             recordFrom_ = text.data() + mark.pos;
             recordText_ = text.sliced(mark.pos, reader.position() - mark.pos).toString();
         }
-        full_ = !take_(RecordFields(fields_.constData(), keeper));
+        full_ = !take_(RecordFields(fields_.constData(), share ? this : nullptr));
         done = reader.position();
     }
     recordText_ = QString();

@@ -75,9 +75,9 @@ private:
     friend class RecordFields;
 
     // Reads what it can of the text; returns how much of it is done with.
-    // keeper: the stream whose fields kept share its text or its copy of their record; or null,
-    // for copies of their own.
-    qsizetype readFrom(QStringView text, bool last, RecordStream* keeper);
+    // share: the fields kept share the text held whole or a copy of their record; else each is a
+    // copy of its own (a text read where it is, not the stream's).
+    qsizetype readFrom(QStringView text, bool last, bool share);
     // Lets the text read go, up to `done`.
     void letGo(qsizetype done);
     // Appends a piece decoded to the text held whole.
