@@ -72,6 +72,7 @@ public:
     qsizetype lineEndsIn(qsizetype from, qsizetype to) const;
 
 private:
+    bool readWrittenRecord(QStringView* fields, qsizetype count);
     bool onlyLineEndsLeft();
     // True when `at` is at or past the end of the text; then more text may change the answer.
     bool pieceEnds(qsizetype at);

@@ -76,6 +76,11 @@ TEST(FieldReaderTest, SplitsFieldsAndRecords)
         {"CR line ends", "\"a\",\"b\"\r\"c\",\"d\"\r", 2, {{"a", "b"}, {"c", "d"}}},
         {"empty fields", "\"\",\"x\",\"\"\r\n,,\r\n", 3, {{"", "x", ""}, {"", "", ""}}},
         {"text after a closing quote", "\"a\"x,\"b\"\r\n", 2, {{"a", "b"}}, {1}},
+        {"fields longer than a block of the scan",
+         "\"" + QString(63, u'x') + "\",\"" + QString(64, u'y') + "\r\n\",\"" + QString(130, u'z') +
+             "\"\r\n\"\",\"a\",\"\"\r\n",
+         3,
+         {{QString(63, u'x'), QString(64, u'y') + "\r\n", QString(130, u'z')}, {"", "a", ""}}},
         {"nothing", "", 2, {}},
         {"only line ends", "\r\n\r\n", 2, {}},
     };
