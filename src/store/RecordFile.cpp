@@ -4,6 +4,8 @@
 
 #include <QHash>
 
+#include <algorithm>
+
 namespace {
 // Directions and most statuses are one of four fixed texts, and a register holds a handful of
 // categories: records share one copy of each such text rather than allocating their own.
@@ -14,7 +16,8 @@ public:
     {
         for (const QString* text :
              {&Texts::LentOut, &Texts::BorrowedIn, &Texts::NotReturned, &Texts::Returned}) {
-            if (field == *text)
+            // Compared in place: these are a few characters, read for nearly every record.
+            if (std::equal(field.begin(), field.end(), text->begin(), text->end()))
                 return *text;
         }
         return field.toString();

@@ -114,9 +114,10 @@ void RecordStream::letGo(qsizetype done)
         text_.resize(text_.size() - done);
         return;
     }
-    // Fields kept share the text: the rest goes on in a text of its own.
+    // Fields kept share the text: the rest goes on in a text of its own, with room for the next
+    // part.
     QString rest;
-    rest.reserve(text_.size() - done + FileSystem::PieceSize);
+    rest.reserve(text_.size() - done + decoder_.room(kReadPart));
     rest.append(QStringView(text_).sliced(done));
     text_ = std::move(rest);
 }
@@ -186,15 +187,9 @@ qsizetype RecordStream::readFrom(QStringView text, bool last, bool share)
             reader.rewind(mark);
             break;
         }
-        if (share && !whole_) {
-            // One copy of the record that its fields share, rather than one of each field.
-            recordFrom_ = text.data() + mark.pos;
-            recordText_ = text.sliced(mark.pos, reader.position() - mark.pos).toString();
-        }
         full_ = !take_(RecordFields(fields_.constData(), share ? this : nullptr));
         done = reader.position();
     }
-    recordText_ = QString();
     // Offsets in the record that needs more, which begins the text once the text before it goes.
     const FieldReader::OpenField open = reader.openField();
     openField_ = open.open >= done ? FieldReader::OpenField{open.open - done, open.searched - done}
@@ -222,13 +217,9 @@ void RecordStream::countLinesTo(qsizetype end)
 QString RecordStream::keep(QStringView field)
 {
     if (field.isEmpty())
-        return field.toString();
-    // The record's own copy: the character after any field can become the end of its string.
-    if (!whole_)
-        return sharedPart(
-            recordText_, QStringView(recordText_).sliced(field.data() - recordFrom_, field.size()));
-    // In the text held whole, the character after a field becomes the end of its string when it is
-    // a comma or a closing quote; line ends stay, as the lines are counted in the text yet.
+        return QString();
+    // The character after a field becomes the end of its string when it is a comma or a closing
+    // quote; line ends stay, as the lines are counted in the text yet.
     const QString& text = text_; // read without a copy: the fields kept share it
     const qsizetype end = field.data() - text.constData() + field.size();
     if (end >= text.size() || !canEndAField(text[end]))

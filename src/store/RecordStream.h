@@ -100,9 +100,6 @@ private:
     qsizetype start_ = 0;
     QString piece_;
     std::unique_ptr<MemoryMappedAhead> mappedAhead_;
-    // Otherwise the record being taken, copied, and where it lies in the text read.
-    QString recordText_;
-    const QChar* recordFrom_ = nullptr;
     Cp950Decoder decoder_;
     bool wanted_ = true;
     // The length the text must reach before a record that needed more is read again: twice what
