@@ -19,58 +19,93 @@ bool isDelimiter(QChar c)
     return c == u',' || isLineEnd(c);
 }
 
-// The double quotes of a text, found 64 characters at a time.
+// The double quotes of a text, found 64 characters at a time, and whether line ends lie between
+// them.
 class QuoteScan
 {
 public:
     static constexpr qsizetype Block = 64;
 
-    QuoteScan(const char16_t* text, qsizetype size, qsizetype from)
-        : text_(text), size_(size), block_(from - Block)
+    // lineEnds: tell whether line ends lie between the quotes.
+    QuoteScan(const char16_t* text, qsizetype size, qsizetype from, bool lineEnds)
+        : text_(text), size_(size), block_(from - Block), lineEnds_(lineEnds)
     {
     }
 
     // Where the next double quote is, or -1 when the text has no more.
     qsizetype next()
     {
-        while (bits_ == 0) {
+        while (quotes_ == 0) {
             block_ += Block;
             if (block_ >= size_)
                 return -1;
-            bits_ = quotesOf(text_ + block_, std::min(Block, size_ - block_));
+            endsBefore_ = endsBefore_ || ends_ != 0;
+            scan(std::min(Block, size_ - block_));
         }
-        const int at = std::countr_zero(bits_);
-        bits_ &= bits_ - 1;
+        const int at = std::countr_zero(quotes_);
+        quotes_ &= quotes_ - 1;
         return block_ + at;
     }
 
-private:
-    // Bit i is set when at[i] is a double quote, for i < n ≤ Block.
-    static std::uint64_t quotesOf(const char16_t* at, qsizetype n)
+    // Whether a line end may lie from where the scan began up to `end`, which lies no further
+    // than a block past the last quote given: true for other control characters too, which are
+    // rare in a record.
+    bool lineEndBefore(qsizetype end) const
     {
-        std::uint64_t bits = 0;
+        const qsizetype inBlock = end - block_;
+        const std::uint64_t below =
+            inBlock >= Block ? ~std::uint64_t(0) : (std::uint64_t(1) << inBlock) - 1;
+        return endsBefore_ || (ends_ & below) != 0;
+    }
+
+private:
+    // Sets bit i of the masks when the block's character i is a double quote, or may be a line
+    // end, for i < n ≤ Block.
+    void scan(qsizetype n)
+    {
+        const char16_t* at = text_ + block_;
+        quotes_ = ends_ = 0;
 #if defined(__SSE2__)
         if (n == Block) {
             const __m128i quote = _mm_set1_epi16(u'"');
+            // CR and LF, and the control characters 8 to 15 among them, are the characters that
+            // are 15 with their three lowest bits set.
+            const __m128i low3 = _mm_set1_epi16(7);
+            const __m128i lineEnd = _mm_set1_epi16(15);
             for (int i = 0; i < Block; i += 16) {
                 const auto* from = reinterpret_cast<const __m128i*>(at + i);
-                const __m128i low = _mm_cmpeq_epi16(_mm_loadu_si128(from), quote);
-                const __m128i high = _mm_cmpeq_epi16(_mm_loadu_si128(from + 1), quote);
-                const auto mask = unsigned(_mm_movemask_epi8(_mm_packs_epi16(low, high)));
-                bits |= std::uint64_t(mask) << i;
+                const __m128i first = _mm_loadu_si128(from);
+                const __m128i second = _mm_loadu_si128(from + 1);
+                quotes_ |= mask(_mm_cmpeq_epi16(first, quote), _mm_cmpeq_epi16(second, quote), i);
+                if (lineEnds_) {
+                    ends_ |= mask(_mm_cmpeq_epi16(_mm_or_si128(first, low3), lineEnd),
+                                  _mm_cmpeq_epi16(_mm_or_si128(second, low3), lineEnd), i);
+                }
             }
-            return bits;
+            return;
         }
 #endif
-        for (qsizetype i = 0; i < n; ++i)
-            bits |= std::uint64_t(at[i] == u'"') << i;
-        return bits;
+        for (qsizetype i = 0; i < n; ++i) {
+            quotes_ |= std::uint64_t(at[i] == u'"') << i;
+            ends_ |= std::uint64_t(lineEnds_ && isLineEnd(at[i])) << i;
+        }
     }
+
+#if defined(__SSE2__)
+    // The 16 bits of two comparisons of 8 characters each, at bit `at`.
+    static std::uint64_t mask(__m128i first, __m128i second, int at)
+    {
+        return std::uint64_t(unsigned(_mm_movemask_epi8(_mm_packs_epi16(first, second)))) << at;
+    }
+#endif
 
     const char16_t* text_;
     qsizetype size_;
     qsizetype block_;
-    std::uint64_t bits_ = 0;
+    bool lineEnds_;
+    std::uint64_t quotes_ = 0;
+    std::uint64_t ends_ = 0;
+    bool endsBefore_ = false;
 };
 } // namespace
 
@@ -147,7 +182,8 @@ bool FieldReader::readWrittenRecord(QStringView* fields, qsizetype count)
         return false;
     const char16_t* text = text_.utf16();
     const qsizetype size = text_.size();
-    QuoteScan quotes(text, size, pos_);
+    const qsizetype start = pos_;
+    QuoteScan quotes(text, size, start, countLines_);
     qsizetype open = quotes.next();
     if (open != pos_)
         return false;
@@ -161,6 +197,8 @@ bool FieldReader::readWrittenRecord(QStringView* fields, qsizetype count)
             if (!written || text[close + 1] != u'\r' || text[close + 2] != u'\n')
                 return false;
             pos_ = close + 3;
+            if (countLines_)
+                lines_ += quotes.lineEndBefore(close + 1) ? lineEndsIn(start, pos_) : 1;
             return true;
         }
         open = quotes.next();
@@ -173,6 +211,7 @@ void FieldReader::readRecord(QStringView* fields, qsizetype count)
     needsMore_ = false;
     if (count > 0 && readWrittenRecord(fields, count))
         return;
+    const qsizetype from = pos_;
     // Empty lines before a record: no record, but the file would not be written back the same.
     if (!pieceEnds(pos_) && isLineEnd(text_[pos_])) {
         onlyLineEndsLeft();
@@ -196,11 +235,13 @@ void FieldReader::readRecord(QStringView* fields, qsizetype count)
     if (damaged || read != count)
         damaged_.append(start);
     skipLineEnd();
+    if (countLines_)
+        lines_ += lineEndsIn(from, pos_);
 }
 
 FieldReader::Mark FieldReader::mark() const
 {
-    return {pos_, contentFrom_, damaged_.size()};
+    return {pos_, contentFrom_, damaged_.size(), lines_};
 }
 
 void FieldReader::rewind(const Mark& mark)
@@ -208,6 +249,7 @@ void FieldReader::rewind(const Mark& mark)
     pos_ = mark.pos;
     contentFrom_ = mark.contentFrom;
     damaged_.resize(mark.damaged);
+    lines_ = mark.lines;
 }
 
 // A quoted field whose closing quote is missing, or followed by something else than a delimiter.

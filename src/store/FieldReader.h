@@ -34,9 +34,10 @@ public:
 
     // more: the text continues after this piece.
     explicit FieldReader(QStringView text, bool more = false) : text_(text), more_(more) {}
-    // known: a field this text's first record left open when it was read before.
-    FieldReader(QStringView text, bool more, OpenField known)
-        : text_(text), more_(more), known_(known)
+    // known: a field this text's first record left open when it was read before. countLines: keep
+    // count of the line ends in the records read (linesRead()).
+    FieldReader(QStringView text, bool more, OpenField known, bool countLines = false)
+        : text_(text), more_(more), known_(known), countLines_(countLines)
     {
     }
 
@@ -57,11 +58,14 @@ public:
         qsizetype pos;
         qsizetype contentFrom;
         qsizetype damaged;
+        qsizetype lines;
     };
     Mark mark() const;
     // Back to the mark, as if nothing had been read after it.
     void rewind(const Mark& mark);
     qsizetype position() const { return pos_; }
+    // How many lines end in the text up to position(), when the reader counts them.
+    qsizetype linesRead() const { return lines_; }
     // The quoted field that reached the end of the piece, when needsMore() says so because of it.
     OpenField openField() const { return open_; }
 
@@ -86,6 +90,8 @@ private:
     QStringView text_;
     bool more_;
     OpenField known_;
+    bool countLines_ = false;
+    qsizetype lines_ = 0;
     OpenField open_;
     bool needsMore_ = false;
     qsizetype pos_ = 0;

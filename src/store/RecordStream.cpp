@@ -170,7 +170,8 @@ void RecordStream::endBytes()
 
 qsizetype RecordStream::readFrom(QStringView text, bool last, bool share)
 {
-    FieldReader reader(text, !last, openField_);
+    // The text read in parts goes once read: its lines are counted as it is read.
+    FieldReader reader(text, !last, openField_, !whole_);
     qsizetype done = 0;
     for (;;) {
         const FieldReader::Mark mark = reader.mark();
@@ -204,7 +205,7 @@ qsizetype RecordStream::readFrom(QStringView text, bool last, bool share)
     }
     // The text held whole stays: its lines are counted only when a damaged line needs them.
     if (!ended_ && !whole_)
-        linesDone_ += reader.lineEndsIn(0, done);
+        linesDone_ += reader.linesRead();
     return done;
 }
 

@@ -78,9 +78,12 @@ TEST(FieldReaderTest, SplitsFieldsAndRecords)
         {"text after a closing quote", "\"a\"x,\"b\"\r\n", 2, {{"a", "b"}}, {1}},
         {"fields longer than a block of the scan",
          "\"" + QString(63, u'x') + "\",\"" + QString(64, u'y') + "\r\n\",\"" + QString(130, u'z') +
-             "\"\r\n\"\",\"a\",\"\"\r\n",
+             "\"\r\n\"\",\"a\",\"\"\r\n\"b\"\r\n",
          3,
-         {{QString(63, u'x'), QString(64, u'y') + "\r\n", QString(130, u'z')}, {"", "a", ""}}},
+         {{QString(63, u'x'), QString(64, u'y') + "\r\n", QString(130, u'z')},
+          {"", "a", ""},
+          {"b", "", ""}},
+         {4}},
         {"nothing", "", 2, {}},
         {"only line ends", "\r\n\r\n", 2, {}},
     };
