@@ -22,6 +22,8 @@ bool canEndAField(QChar c)
 QString sharedPart(QString& text, QStringView part)
 {
     QString::DataPointer& shared = text.data_ptr();
+    // The room reserved for the text is not kept: a string written to copies only itself.
+    shared.clearFlag(QArrayData::CapacityReserved);
     shared.d_ptr()->ref();
     auto* begin = const_cast<char16_t*>(part.utf16());
     begin[part.size()] = u'\0';
