@@ -183,18 +183,18 @@ bool FieldReader::readWrittenRecord(QStringView* fields, qsizetype count)
     const char16_t* text = text_.utf16();
     const qsizetype size = text_.size();
     const qsizetype start = pos_;
+    // Checked first, so that the search for quotes never runs on past a record written otherwise.
+    if (start >= size || text[start] != u'"')
+        return false;
     QuoteScan quotes(text, size, start, countLines_);
     qsizetype open = quotes.next();
-    if (open != pos_)
-        return false;
-    bool written = true;
     for (qsizetype f = 0;; ++f) {
         const qsizetype close = quotes.next();
         if (close < 0 || close + 2 >= size)
             return false;
         fields[f] = QStringView(text + open + 1, close - open - 1);
         if (f + 1 == count) {
-            if (!written || text[close + 1] != u'\r' || text[close + 2] != u'\n')
+            if (text[close + 1] != u'\r' || text[close + 2] != u'\n')
                 return false;
             pos_ = close + 3;
             if (countLines_)
@@ -202,7 +202,8 @@ bool FieldReader::readWrittenRecord(QStringView* fields, qsizetype count)
             return true;
         }
         open = quotes.next();
-        written &= (open == close + 2) & (text[close + 1] == u',');
+        if (open != close + 2 || text[close + 1] != u',')
+            return false;
     }
 }
 
