@@ -2,41 +2,22 @@
 
 #include "store/TextFile.h"
 
-#include <QHash>
-
 #include <algorithm>
 
 namespace {
-// Directions and most statuses are one of four fixed texts, and a register holds a handful of
-// categories: records share one copy of each such text rather than allocating their own.
-class SharedTexts
+// Directions and most statuses are one of four fixed texts, which records share as they are; any
+// other text is kept as the other fields are.
+QString fixedOrKept(const RecordFields& fields, qsizetype field)
 {
-public:
-    QString fixed(QStringView field) const
-    {
-        for (const QString* text :
-             {&Texts::LentOut, &Texts::BorrowedIn, &Texts::NotReturned, &Texts::Returned}) {
-            // Compared in place: these are a few characters, read for nearly every record.
-            if (std::equal(field.begin(), field.end(), text->begin(), text->end()))
-                return *text;
-        }
-        return field.toString();
+    const QStringView text = fields[field];
+    for (const QString* fixed :
+         {&Texts::LentOut, &Texts::BorrowedIn, &Texts::NotReturned, &Texts::Returned}) {
+        // Compared in place: these are a few characters, read for nearly every record.
+        if (std::equal(text.begin(), text.end(), fixed->begin(), fixed->end()))
+            return *fixed;
     }
-
-    QString category(QStringView field)
-    {
-        auto it = categories_.constFind(field);
-        if (it == categories_.cend()) {
-            // The key views the text the record keeps, not the text read, which goes.
-            const QString category = field.toString();
-            it = categories_.insert(category, category);
-        }
-        return *it;
-    }
-
-private:
-    QHash<QStringView, QString> categories_;
-};
+    return fields.string(field);
+}
 } // namespace
 
 namespace RecordFile {
@@ -69,22 +50,22 @@ RecordStream reader(Layout layout, RecordTable& table)
     table.setCount(0);
     const bool legacy = layout == Layout::Legacy;
     return RecordStream(legacy ? LegacyFieldCount : LoanRecord::FieldCount,
-                        [&table, legacy, shared = SharedTexts()](const RecordFields& f) mutable {
+                        [&table, legacy](const RecordFields& f) {
                             const int count = table.count() + 1;
                             LoanRecord& r = table[count];
                             r.Date = f.string(0);
-                            r.Direction = shared.fixed(f[1]);
-                            r.Category = shared.category(f[2]);
+                            r.Direction = fixedOrKept(f, 1);
+                            r.Category = f.string(2);
                             r.Borrower = f.string(3);
                             r.Content = f.string(4);
                             if (legacy) {
                                 r.Amount.clear();
                                 r.DueDate.clear();
-                                r.Status = shared.fixed(f[5]);
+                                r.Status = fixedOrKept(f, 5);
                             } else {
                                 r.Amount = f.string(5);
                                 r.DueDate = f.string(6);
-                                r.Status = shared.fixed(f[7]);
+                                r.Status = fixedOrKept(f, 7);
                             }
                             table.setCount(count);
                             return count < RecordTable::Capacity;
