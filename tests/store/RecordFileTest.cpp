@@ -77,13 +77,15 @@ TEST(FieldReaderTest, SplitsFieldsAndRecords)
         {"empty fields", "\"\",\"x\",\"\"\r\n,,\r\n", 3, {{"", "x", ""}, {"", "", ""}}},
         {"text after a closing quote", "\"a\"x,\"b\"\r\n", 2, {{"a", "b"}}, {1}},
         {"fields longer than a block of the scan",
-         "\"" + QString(63, u'x') + "\",\"" + QString(64, u'y') + "\r\n\",\"" + QString(130, u'z') +
-             "\"\r\n\"\",\"a\",\"\"\r\n\"b\"\r\n",
+         "\"p\",\"q\",\"" + QString(54, u'r') + "\"\r\n\"1\r\n" + QString(63, u'x') + "\",\"" +
+             QString(64, u'y') + "\",\"" + QString(130, u'z') +
+             "\"\r\n\"\r\n\",\"a\",\"\"\r\n\"b\"\r\n",
          3,
-         {{QString(63, u'x'), QString(64, u'y') + "\r\n", QString(130, u'z')},
-          {"", "a", ""},
+         {{"p", "q", QString(54, u'r')},
+          {"1\r\n" + QString(63, u'x'), QString(64, u'y'), QString(130, u'z')},
+          {"\r\n", "a", ""},
           {"b", "", ""}},
-         {4}},
+         {6}},
         {"nothing", "", 2, {}},
         {"only line ends", "\r\n\r\n", 2, {}},
     };
