@@ -174,9 +174,11 @@ inline QStringView FieldReader::field(bool& damaged)
 
 // A record as this program writes it, every field quoted, a comma between them and CR LF after, is
 // read from the places of its quotes: no branch depends on the length of a field, where a scan
-// for each field's end mispredicts once a field. Anything else is left to the reading below.
+// for each field's end mispredicts once a field. Anything else is left to readRecord().
 bool FieldReader::readWrittenRecord(QStringView* fields, qsizetype count)
 {
+    if (count == 0)
+        return false;
     // A field read before up to the end of a piece is searched on where that search stopped.
     if (pos_ <= known_.open)
         return false;
@@ -210,8 +212,6 @@ bool FieldReader::readWrittenRecord(QStringView* fields, qsizetype count)
 void FieldReader::readRecord(QStringView* fields, qsizetype count)
 {
     needsMore_ = false;
-    if (count > 0 && readWrittenRecord(fields, count))
-        return;
     const qsizetype from = pos_;
     // Empty lines before a record: no record, but the file would not be written back the same.
     if (!pieceEnds(pos_) && isLineEnd(text_[pos_])) {

@@ -47,6 +47,10 @@ public:
     // Reads the next record into fields[0] … fields[count − 1], as views into the text: no copy is
     // made until the caller keeps one.
     void readRecord(QStringView* fields, qsizetype count);
+    // Reads the next record as readRecord() does when it is written as this program writes it:
+    // every field quoted, a comma between them and CR LF after, all in the text. Else false, and
+    // nothing is read.
+    bool readWrittenRecord(QStringView* fields, qsizetype count);
     // True when the last atEnd() or readRecord() reached the end of a piece that more text
     // follows: its answer may change with that text, and the record is to be read again, from
     // its mark, once the text goes on further.
@@ -76,7 +80,6 @@ public:
     qsizetype lineEndsIn(qsizetype from, qsizetype to) const;
 
 private:
-    bool readWrittenRecord(QStringView* fields, qsizetype count);
     bool onlyLineEndsLeft();
     // True when `at` is at or past the end of the text; then more text may change the answer.
     bool pieceEnds(qsizetype at);
