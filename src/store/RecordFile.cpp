@@ -5,18 +5,28 @@
 #include <algorithm>
 
 namespace {
-// Directions and most statuses are one of four fixed texts, which records share as they are; any
-// other text is kept as the other fields are.
-QString fixedOrKept(const RecordFields& fields, qsizetype field)
+// A direction is one of two fixed texts, and most statuses one of two others, which records share
+// as they are; any other text is kept as the other fields are.
+QString fixedOrKept(const RecordFields& fields, qsizetype field, const QString& one,
+                    const QString& other)
 {
+    // Compared in place: these are a few characters, read for every record.
     const QStringView text = fields[field];
-    for (const QString* fixed :
-         {&Texts::LentOut, &Texts::BorrowedIn, &Texts::NotReturned, &Texts::Returned}) {
-        // Compared in place: these are a few characters, read for nearly every record.
-        if (std::equal(text.begin(), text.end(), fixed->begin(), fixed->end()))
-            return *fixed;
-    }
+    if (std::equal(text.begin(), text.end(), one.begin(), one.end()))
+        return one;
+    if (std::equal(text.begin(), text.end(), other.begin(), other.end()))
+        return other;
     return fields.string(field);
+}
+
+QString direction(const RecordFields& fields)
+{
+    return fixedOrKept(fields, 1, Texts::LentOut, Texts::BorrowedIn);
+}
+
+QString status(const RecordFields& fields, qsizetype field)
+{
+    return fixedOrKept(fields, field, Texts::NotReturned, Texts::Returned);
 }
 } // namespace
 
@@ -54,18 +64,18 @@ RecordStream reader(Layout layout, RecordTable& table)
                             const int count = table.count() + 1;
                             LoanRecord& r = table[count];
                             r.Date = f.string(0);
-                            r.Direction = fixedOrKept(f, 1);
+                            r.Direction = direction(f);
                             r.Category = f.string(2);
                             r.Borrower = f.string(3);
                             r.Content = f.string(4);
                             if (legacy) {
                                 r.Amount.clear();
                                 r.DueDate.clear();
-                                r.Status = fixedOrKept(f, 5);
+                                r.Status = status(f, 5);
                             } else {
                                 r.Amount = f.string(5);
                                 r.DueDate = f.string(6);
-                                r.Status = fixedOrKept(f, 7);
+                                r.Status = status(f, 7);
                             }
                             table.setCount(count);
                             return count < RecordTable::Capacity;
