@@ -95,6 +95,7 @@ int Report::printTargets() const
         {"refresh < 16 ms", value("refresh"), 16, true},
         {"filter_switch < 16 ms", value("filter_switch"), 16, true},
         {"refresh <= 12 x refresh_1k", value("refresh"), 12 * value("refresh_1k"), false},
+        {"startup_ratio <= 1.5", value("startup_ratio"), 1.5, false},
         {"startup_full <= 1.25 x startup_empty", value("startup_full"),
          1.25 * value("startup_empty"), false},
         {"rss_full_mb - rss_empty_mb <= 10", value("rss_full_mb") - value("rss_empty_mb"), 10,

@@ -195,6 +195,7 @@ void measureStartup(Report& report, const QString& empty, const QString& full,
         StartupProbe::measure(dirs, rows, settingsDir, kStartupRuns);
     report.set("startup_empty", samples[0].ms);
     report.set("startup_full", samples[1].ms);
+    report.set("startup_ratio", (samples[1].ms - samples[0].ms) / report.value("load_floor"));
     report.set("rss_empty_mb", samples[0].rssMb);
     report.set("rss_full_mb", samples[1].rssMb);
     report.set("rss_full_closed_mb", samples[1].closedRssMb);
