@@ -19,9 +19,9 @@ class RecordFields
 {
 public:
     QStringView operator[](qsizetype field) const { return views_[field]; }
-    // The field as a string to keep. It shares memory instead of a copy of its own: the text held
-    // whole, or else one copy of its record with the record's other fields; writing to it copies
-    // it, as with any shared string.
+    // The field as a string to keep. It shares the memory of the text it was read from, held whole
+    // or a part of the file, instead of a copy of its own; writing to it copies it, as with any
+    // shared string.
     QString string(qsizetype field) const;
 
 private:
@@ -75,8 +75,8 @@ private:
     friend class RecordFields;
 
     // Reads what it can of the text; returns how much of it is done with.
-    // share: the fields kept share the text held whole or a copy of their record; else each is a
-    // copy of its own (a text read where it is, not the stream's).
+    // share: the fields kept share the stream's text; else each is a copy of its own (a text read
+    // where it is, not the stream's).
     qsizetype readFrom(QStringView text, bool last, bool share);
     // Lets the text read go, up to `done`.
     void letGo(qsizetype done);
@@ -87,8 +87,7 @@ private:
     void wroteToWhole(QChar* end);
     // Counts the lines of the text held whole up to `end`.
     void countLinesTo(qsizetype end);
-    // A field of the record being taken as a string that shares the text held whole, or the
-    // record's copy.
+    // A field of the record being taken as a string that shares the stream's text.
     QString keep(QStringView field);
 
     qsizetype fieldCount_;
