@@ -27,12 +27,11 @@ std::uintptr_t roundDown(std::uintptr_t at, std::uintptr_t page)
 } // namespace
 
 MemoryMappedAhead::MemoryMappedAhead(const void* data, qsizetype bytes, qsizetype ahead)
-    : begin_(reinterpret_cast<std::uintptr_t>(data)), end_(begin_ + std::uintptr_t(bytes)),
-      mappedTo_(begin_)
+    : begin_(reinterpret_cast<std::uintptr_t>(data)), mappedTo_(begin_)
 {
     // The advice applies to whole large pages within the memory.
     const std::uintptr_t from = roundUp(begin_, kLargePage);
-    const std::uintptr_t to = roundDown(end_, kLargePage);
+    const std::uintptr_t to = roundDown(begin_ + std::uintptr_t(bytes), kLargePage);
     if (to <= from)
         return;
     ::madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);

@@ -30,7 +30,6 @@ private:
     void mapAhead(std::uintptr_t from, std::uintptr_t to);
 
     std::uintptr_t begin_;
-    std::uintptr_t end_;
     std::uintptr_t mappedTo_;
     std::atomic<qsizetype> written_ = 0;
     std::atomic<bool> stop_ = false;
